@@ -1,0 +1,28 @@
+#pragma once
+// The application object: building it is the whole start-up, destroying it the shutdown.
+#include <cstdint>
+
+class Core {
+public:
+    // Starts the platform services, then loads the game and its screens.
+    Core();
+    // Logs "Core Shutdown...\n" and shuts the platform services down.
+    ~Core();
+    Core(const Core&) = delete;
+    Core& operator=(const Core&) = delete;
+
+    // The main loop. Returns 0 when the loop state becomes -1, or 1 at once when start-up
+    // found no display to show the game on.
+    int run();
+
+    // Runs one pass: the message pump, then the title screens or the game. Returns false once
+    // the loop is over. The simulator drives the loop through this.
+    bool runPass();
+
+    // 0 = title screens, -1 = stop, any other value = game. The screens' int results are
+    // stored as 16-bit values.
+    std::int16_t loopState = 0;
+
+private:
+    bool started = false; // false when there was no display to start on
+};

@@ -1,0 +1,88 @@
+#include "platform/clock.h"
+
+#include "platform/log.h"
+
+#include <SDL.h>
+
+namespace {
+
+class SdlClockSource final : public ClockSource {
+public:
+    std::uint64_t frequency() const override { return SDL_GetPerformanceFrequency(); }
+    std::uint64_t counter() const override { return SDL_GetPerformanceCounter(); }
+    std::uint32_t ticks() const override { return SDL_GetTicks(); }
+};
+
+// The origin lies this far before startClock, so that 0 stays in the past.
+constexpr double kOriginMs = 60000.0;
+
+struct FrameClock {
+    int mode = 0;
+    std::uint64_t counterFrequency = 0;
+    std::uint64_t startCount = 0;   // counter, or ticks in mode 0, at startClock
+    std::uint64_t currentCount = 0; // the latest raw sample
+    float nowValue = 0.0f;
+    float frameTimeValue = 0.0f;
+};
+
+const SdlClockSource sdlSource;
+const ClockSource* source = &sdlSource;
+FrameClock frameClock;
+
+std::uint64_t rawSample() {
+    return frameClock.mode == 1 ? source->counter() : source->ticks();
+}
+
+// Milliseconds for a count difference, exact in 64 bits before the division.
+double countsToMs(std::uint64_t counts) {
+    if (frameClock.mode == 0) return static_cast<double>(counts);
+    const std::uint64_t f = frameClock.counterFrequency;
+    return static_cast<double>(counts / f) * 1000.0 +
+           static_cast<double>(counts % f) * 1000.0 / static_cast<double>(f);
+}
+
+std::uint64_t countsBetween(std::uint64_t earlier, std::uint64_t later) {
+    // The millisecond timer is 32 bits wide and wraps after 49 days.
+    if (frameClock.mode == 0) return static_cast<std::uint32_t>(later - earlier);
+    return later - earlier;
+}
+
+} // namespace
+
+void setClockSource(const ClockSource* replacement) {
+    source = replacement != nullptr ? replacement : &sdlSource;
+}
+
+void startClock() {
+    clearLog();
+    frameClock = FrameClock{};
+    const std::uint64_t frequency = source->frequency();
+    if (frequency == 0) {
+        appendLog("High resolution timing not supported by hardware!\n");
+        appendLog("Utilizing low resolution timing system\n");
+        frameClock.mode = 0;
+    } else {
+        frameClock.mode = 1;
+        appendLog("High resolution timing system supported\n");
+        frameClock.counterFrequency = frequency;
+    }
+    frameClock.startCount = rawSample();
+    frameClock.currentCount = frameClock.startCount;
+}
+
+void updateClock() {
+    const std::uint64_t previous = frameClock.currentCount;
+    const std::uint64_t current = rawSample();
+    frameClock.currentCount = current;
+    // Equal samples keep the last frame time: a pass never reports 0 once time has moved.
+    if (current != previous)
+        frameClock.frameTimeValue = static_cast<float>(countsToMs(countsBetween(previous, current)));
+    frameClock.nowValue =
+        static_cast<float>(kOriginMs + countsToMs(countsBetween(frameClock.startCount, current)));
+}
+
+float now() { return frameClock.nowValue; }
+
+float frameTime() { return frameClock.frameTimeValue; }
+
+int clockMode() { return frameClock.mode; }

@@ -1,0 +1,36 @@
+#pragma once
+// The frame clock: sampled once per main-loop pass, read by everyone during the pass.
+#include <cstdint>
+
+// Where the clock's samples come from. The game uses SDL's counters; tests and the
+// simulator plug in a manual source with a fixed frame time.
+class ClockSource {
+public:
+    virtual ~ClockSource() = default;
+    virtual std::uint64_t frequency() const = 0; // counts per second; 0 = no high-resolution counter
+    virtual std::uint64_t counter() const = 0;   // the high-resolution count, monotonic
+    virtual std::uint32_t ticks() const = 0;     // milliseconds, the low-resolution fallback
+};
+
+// Replaces the sample source (nullptr restores SDL's). Takes effect at the next startClock.
+void setClockSource(const ClockSource* source);
+
+// Empties the debug log, chooses the timer (1 = high resolution, 0 = milliseconds) and logs
+// the choice.
+void startClock();
+
+// Takes this pass's sample. now() advances to it; frameTime() becomes the time since the
+// previous sample, or keeps its value when the timer has not advanced.
+void updateClock();
+
+// Milliseconds since an origin 60 000 ms before startClock: 0 lies in the past, so a "never
+// yet" time of 0 reads as long ago, and the float keeps sub-millisecond steps however long
+// the machine has been up.
+float now();
+
+// Duration of the previous pass in milliseconds, from the exact counter difference; 0 until
+// the timer first advances.
+float frameTime();
+
+// 1 when the high-resolution counter is in use, 0 on the millisecond timer.
+int clockMode();

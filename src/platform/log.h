@@ -1,0 +1,19 @@
+#pragma once
+// The debug log: "sys_debug.log" in the working directory, one line per message.
+// The file is opened and closed for every line, so a crash loses nothing already written.
+
+// Appends the text unchanged (it is never used as a format).
+void appendLog(const char* text);
+
+// Formats one printf-style line, cut to fit 256 bytes with its "\n", and appends it.
+// A null format writes nothing.
+void logMessage(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// As logMessage, but the line ends with "      *ERROR*\n" (14 characters).
+void logError(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// Empties the log; called once per run when the clock starts.
+void clearLog();
+
+// The log file's name, relative to the working directory.
+inline constexpr const char* kLogFileName = "sys_debug.log";

@@ -1,0 +1,60 @@
+#include "platform/platform.h"
+
+#include "platform/clock.h"
+#include "platform/key_state.h"
+#include "platform/log.h"
+#include "platform/scancode_table.h"
+#include "platform/window_local.h"
+
+#include <SDL.h>
+
+namespace {
+
+bool quitRequest = false;
+bool windowOpen = false;
+
+void dispatch(const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_KEYDOWN: // automatic repeats arrive here too and hold the key again
+        pressKey(setOneCode(event.key.keysym.scancode));
+        break;
+    case SDL_KEYUP:
+        releaseKey(setOneCode(event.key.keysym.scancode));
+        break;
+    case SDL_QUIT:
+        quitRequest = true;
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+void initPlatform() {
+    startClock();
+    resetKeyState();
+    quitRequest = false;
+    windowOpen = createGameWindow();
+    if (windowOpen) SDL_ShowWindow(gameWindow());
+    logMessage("Initializing OS Handler");
+    logMessage("Init. Direct Draw");
+    logMessage("Init. Direct Input");
+    if (windowOpen) SDL_ShowCursor(SDL_DISABLE);
+    updateClock();
+}
+
+void shutdownPlatform() {
+    closeGameWindow();
+    windowOpen = false;
+}
+
+void pumpMessages() {
+    updateClock();
+    SDL_Event event;
+    while (SDL_PollEvent(&event) != 0) dispatch(event);
+}
+
+bool quitRequested() { return quitRequest; }
+
+bool hasWindow() { return windowOpen; }

@@ -1,0 +1,13 @@
+#pragma once
+// The game window, shared by the platform layer and the display only; game code never sees it.
+struct SDL_Window;
+
+// The window created by initPlatform, or null when none could be made.
+SDL_Window* gameWindow();
+
+// Creates the full-screen window titled "Quorvish Blemp by Tallowfork". Logs and reports false
+// when there is no display to show it on.
+bool createGameWindow();
+
+// Closes the window and SDL's video at the very end of shutdown.
+void closeGameWindow();

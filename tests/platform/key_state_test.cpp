@@ -1,0 +1,135 @@
+#include "platform/key_state.h"
+#include "platform/clock.h"
+#include "platform/manual_clock.h"
+#include "platform/platform.h"
+#include "platform/scancode_table.h"
+
+#include "support/work_dir.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Key events travel the real pump: pushed into SDL's queue, drained by pumpMessages.
+class KeyPumpTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setClockSource(&clock);
+        initPlatform();
+    }
+    void TearDown() override {
+        shutdownPlatform();
+        setClockSource(nullptr);
+    }
+    static void push(Uint32 type, SDL_Scancode code, bool repeat = false) {
+        SDL_Event event{};
+        event.type = type;
+        event.key.keysym.scancode = code;
+        event.key.repeat = repeat ? 1 : 0;
+        event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+        ASSERT_EQ(SDL_PushEvent(&event), 1);
+    }
+    void pass() {
+        clock.advance(10);
+        pumpMessages();
+    }
+    ScopedWorkDir dir;
+    ManualClockSource clock;
+};
+
+TEST_F(KeyPumpTest, KeypadAndArrowsShareOneEntry) {
+    push(SDL_KEYDOWN, SDL_SCANCODE_KP_8);
+    pass();
+    EXPECT_EQ(keyDown(kUpKey), 1);
+    push(SDL_KEYUP, SDL_SCANCODE_UP);
+    push(SDL_KEYDOWN, SDL_SCANCODE_KP_ENTER);
+    pass();
+    EXPECT_EQ(keyDown(kUpKey), 0);
+    EXPECT_EQ(enterKeyDown(), 1);
+}
+
+TEST_F(KeyPumpTest, RepeatHoldsAClearedKeyAgainAndRestampsIt) {
+    push(SDL_KEYDOWN, SDL_SCANCODE_SPACE);
+    pass();
+    const float firstPress = keyEntry(kSpaceKey).pressTime;
+    EXPECT_FLOAT_EQ(firstPress, now());
+    clearKey(kSpaceKey);
+    pass();
+    EXPECT_EQ(keyDown(kSpaceKey), 0);
+    push(SDL_KEYDOWN, SDL_SCANCODE_SPACE, true);
+    pass();
+    EXPECT_EQ(keyDown(kSpaceKey), 1);
+    EXPECT_GT(keyEntry(kSpaceKey).pressTime, firstPress);
+}
+
+TEST_F(KeyPumpTest, AltCombinationsAreRecordedAndDoNotClose) {
+    push(SDL_KEYDOWN, SDL_SCANCODE_LALT);
+    push(SDL_KEYDOWN, SDL_SCANCODE_F4);
+    pass();
+    EXPECT_EQ(keyDown(0x38), 1);
+    EXPECT_EQ(keyDown(0x3E), 1);
+    EXPECT_FALSE(quitRequested());
+}
+
+TEST_F(KeyPumpTest, KeysWithoutACodeChangeNothing) {
+    push(SDL_KEYDOWN, SDL_SCANCODE_F13); // no set-1 code
+    pass();
+    for (int code = 0; code < 256; ++code) ASSERT_EQ(keyDown(code), 0) << code;
+}
+
+TEST_F(KeyPumpTest, WindowCloseRequestIsSeen) {
+    SDL_Event event{};
+    event.type = SDL_QUIT;
+    SDL_PushEvent(&event);
+    pass();
+    EXPECT_TRUE(quitRequested());
+}
+
+TEST(KeyState, OnlyTheLowEightBitsNameTheKey) {
+    resetKeyState();
+    pressKey(kEnterKey);
+    EXPECT_EQ(keyDown(256 + 28), 1);
+    clearKey(512 + 28);
+    EXPECT_EQ(enterKeyDown(), 0);
+}
+
+TEST(KeyState, CodeZeroIsIgnoredAndCharactersAreAssigned) {
+    resetKeyState();
+    pressKey(0);
+    pressKey(256); // low bits 0 as well
+    EXPECT_EQ(keyDown(0), 0);
+    EXPECT_EQ(keyEntry(1).character, 27);
+    EXPECT_EQ(keyEntry(28).character, '\r');
+    EXPECT_EQ(keyEntry(80).character, 'D');
+    EXPECT_EQ(keyEntry(17).character, 'w');
+    EXPECT_EQ(keyEntry(18).character, 0);
+    EXPECT_EQ(keyEntry(200).scanCode, 200);
+}
+
+TEST(ScancodeTable, CoversTheKeyboardWithSetOneCodes) {
+    EXPECT_EQ(setOneCode(SDL_SCANCODE_ESCAPE), 1);
+    EXPECT_EQ(setOneCode(SDL_SCANCODE_1), 2);
+    EXPECT_EQ(setOneCode(SDL_SCANCODE_2), 3);
+    EXPECT_EQ(setOneCode(SDL_SCANCODE_RETURN), 28);
+    EXPECT_EQ(setOneCode(SDL_SCANCODE_SPACE), 57);
+    EXPECT_EQ(setOneCode(SDL_SCANCODE_LEFT), 75);
+    EXPECT_EQ(setOneCode(SDL_SCANCODE_KP_4), 75);
+    EXPECT_EQ(setOneCode(SDL_SCANCODE_RIGHT), setOneCode(SDL_SCANCODE_KP_6));
+    EXPECT_EQ(setOneCode(SDL_SCANCODE_DOWN), setOneCode(SDL_SCANCODE_KP_2));
+    EXPECT_EQ(setOneCode(SDL_SCANCODE_RCTRL), setOneCode(SDL_SCANCODE_LCTRL));
+    EXPECT_EQ(setOneCode(SDL_SCANCODE_RALT), setOneCode(SDL_SCANCODE_LALT));
+    EXPECT_EQ(setOneCode(SDL_SCANCODE_F12), 0x58);
+    EXPECT_EQ(setOneCode(SDL_SCANCODE_NONUSBACKSLASH), 0x56);
+    EXPECT_EQ(setOneCode(-1), 0);
+    EXPECT_EQ(setOneCode(SDL_NUM_SCANCODES), 0);
+    // Every letter and digit has a code of its own.
+    int seen[256] = {};
+    for (int sdl = SDL_SCANCODE_A; sdl <= SDL_SCANCODE_0; ++sdl) {
+        const int code = setOneCode(sdl);
+        ASSERT_NE(code, 0) << sdl;
+        ASSERT_EQ(seen[code]++, 0) << sdl;
+    }
+}
+
+} // namespace

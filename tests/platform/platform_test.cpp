@@ -1,0 +1,46 @@
+#include "platform/clock.h"
+#include "platform/log.h"
+#include "platform/manual_clock.h"
+#include "platform/platform.h"
+
+#include "support/work_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Platform, StartUpWritesTheFixedLinesInOrderAfterTheTimerLine) {
+    ScopedWorkDir dir;
+    writeFile(kLogFileName, "a previous run\n");
+    ManualClockSource clock;
+    setClockSource(&clock);
+    initPlatform();
+    EXPECT_TRUE(hasWindow());
+    const std::string log = readFile(kLogFileName);
+    shutdownPlatform();
+    setClockSource(nullptr);
+    EXPECT_EQ(log.find("High resolution timing system supported\n"), 0u);
+    EXPECT_EQ(log.find("a previous run"), std::string::npos);
+    const auto osHandler = log.find("Initializing OS Handler\n");
+    const auto directDraw = log.find("Init. Direct Draw\n");
+    const auto directInput = log.find("Init. Direct Input\n");
+    ASSERT_NE(osHandler, std::string::npos);
+    EXPECT_LT(osHandler, directDraw);
+    EXPECT_LT(directDraw, directInput);
+}
+
+TEST(Platform, APassWithoutEventsStillAdvancesTheClock) {
+    ScopedWorkDir dir;
+    ManualClockSource clock;
+    setClockSource(&clock);
+    initPlatform();
+    const float before = now();
+    clock.advance(25);
+    pumpMessages();
+    EXPECT_FLOAT_EQ(now() - before, 25.0f);
+    EXPECT_FLOAT_EQ(frameTime(), 25.0f);
+    shutdownPlatform();
+    setClockSource(nullptr);
+}
+
+} // namespace
