@@ -1,0 +1,31 @@
+#pragma once
+// The sprite registry: every picture the game draws, by handle, and the view that turns
+// world positions into screen positions. Free functions over the one global registry that
+// initPlatform creates and shutdownPlatform releases.
+
+// Loads a picture. Mode 0: path is a whole bitmap file that becomes the background. Mode 1:
+// loads nothing. Any other mode: path is a sprite's base path (".bmp" and ".ini" are added)
+// and the sprite takes the next handle, even when its files are bad. Returns the number of
+// sprites loaded so far minus one: for a sprite load, its handle.
+int loadImage(const char* path, int mode);
+
+// Draws cell (frame modulo the sprite's frames, column) with its top-left corner at the world
+// point, clipped to the screen, magenta transparent. False for a bad handle, an unusable
+// sprite or a failed copy; true when drawn or off screen.
+bool drawSprite(int handle, int worldX, int worldY, int frame, int column);
+
+// As drawSprite, with the frame chosen from an angle in degrees by the sixteen-sector table.
+bool drawSpriteFacing(int handle, int worldX, int worldY, float angle, int column);
+
+// Clears the back buffer to black and copies the view's window of the background onto it,
+// opaque. Does nothing at all when there is no background.
+void drawBackground();
+
+// Centres the 800x600 view on the world point; no clamping.
+void setViewCentre(int worldX, int worldY);
+
+// The world point at the centre of the screen.
+void getViewCentre(int& outX, int& outY);
+
+// Releases the background and every loaded sprite.
+void releaseRegistry();
