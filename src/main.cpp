@@ -4,4 +4,6 @@
 // function only runs the loop.
 Core core;
 
-int main() { return core.run(); }
+int main() {
+    return core.run();
+}

@@ -24,8 +24,7 @@ int Core::run() {
     if (!started) return 1;
     logMessage("Core Main Loop\n");
     loopState = 0;
-    while (runPass()) {
-    }
+    while (runPass()) {}
     return 0;
 }
 

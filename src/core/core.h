@@ -3,7 +3,7 @@
 #include <cstdint>
 
 class Core {
-public:
+  public:
     // Starts the platform services, then loads the game and its screens.
     Core();
     // Logs "Core Shutdown...\n" and shuts the platform services down.
@@ -23,6 +23,6 @@ public:
     // stored as 16-bit values.
     std::int16_t loopState = 0;
 
-private:
+  private:
     bool started = false; // false when there was no display to start on
 };

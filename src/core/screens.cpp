@@ -8,6 +8,10 @@ Gui gui;
 GameScreen gameScreen;
 
 // Until the title screens arrive, the title state only waits for Escape.
-int Gui::updateTitle() { return keyDown(kEscapeKey) ? -1 : 0; }
+int Gui::updateTitle() {
+    return keyDown(kEscapeKey) ? -1 : 0;
+}
 
-int GameScreen::updateGame() { return -1; }
+int GameScreen::updateGame() {
+    return -1;
+}

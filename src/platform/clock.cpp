@@ -7,7 +7,7 @@
 namespace {
 
 class SdlClockSource final : public ClockSource {
-public:
+  public:
     std::uint64_t frequency() const override { return SDL_GetPerformanceFrequency(); }
     std::uint64_t counter() const override { return SDL_GetPerformanceCounter(); }
     std::uint32_t ticks() const override { return SDL_GetTicks(); }
@@ -76,13 +76,20 @@ void updateClock() {
     frameClock.currentCount = current;
     // Equal samples keep the last frame time: a pass never reports 0 once time has moved.
     if (current != previous)
-        frameClock.frameTimeValue = static_cast<float>(countsToMs(countsBetween(previous, current)));
+        frameClock.frameTimeValue =
+            static_cast<float>(countsToMs(countsBetween(previous, current)));
     frameClock.nowValue =
         static_cast<float>(kOriginMs + countsToMs(countsBetween(frameClock.startCount, current)));
 }
 
-float now() { return frameClock.nowValue; }
+float now() {
+    return frameClock.nowValue;
+}
 
-float frameTime() { return frameClock.frameTimeValue; }
+float frameTime() {
+    return frameClock.frameTimeValue;
+}
 
-int clockMode() { return frameClock.mode; }
+int clockMode() {
+    return frameClock.mode;
+}

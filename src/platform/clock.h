@@ -5,11 +5,12 @@
 // Where the clock's samples come from. The game uses SDL's counters; tests and the
 // simulator plug in a manual source with a fixed frame time.
 class ClockSource {
-public:
+  public:
     virtual ~ClockSource() = default;
-    virtual std::uint64_t frequency() const = 0; // counts per second; 0 = no high-resolution counter
-    virtual std::uint64_t counter() const = 0;   // the high-resolution count, monotonic
-    virtual std::uint32_t ticks() const = 0;     // milliseconds, the low-resolution fallback
+    virtual std::uint64_t
+    frequency() const = 0;                     // counts per second; 0 = no high-resolution counter
+    virtual std::uint64_t counter() const = 0; // the high-resolution count, monotonic
+    virtual std::uint32_t ticks() const = 0;   // milliseconds, the low-resolution fallback
 };
 
 // Replaces the sample source (nullptr restores SDL's). Takes effect at the next startClock.

@@ -8,7 +8,9 @@ namespace {
 
 std::array<KeyEntry, 256> keys{};
 
-KeyEntry& entry(int scanCode) { return keys[static_cast<std::uint8_t>(scanCode)]; }
+KeyEntry& entry(int scanCode) {
+    return keys[static_cast<std::uint8_t>(scanCode)];
+}
 
 struct CharacterAssignment {
     int scanCode;
@@ -16,22 +18,30 @@ struct CharacterAssignment {
 };
 
 constexpr CharacterAssignment kCharacters[] = {
-    {1, 27},    {2, '1'},   {3, '2'},   {4, '3'},  {5, '4'},  {17, 'w'}, {28, '\r'}, {30, 'a'},
-    {31, 's'},  {32, 'd'},  {57, ' '},  {72, 'U'}, {75, 'L'}, {77, 'R'}, {80, 'D'},
+    {1, 27},   {2, '1'},  {3, '2'},  {4, '3'},  {5, '4'},  {17, 'w'}, {28, '\r'}, {30, 'a'},
+    {31, 's'}, {32, 'd'}, {57, ' '}, {72, 'U'}, {75, 'L'}, {77, 'R'}, {80, 'D'},
 };
 
 } // namespace
 
 void resetKeyState() {
-    for (int i = 0; i < 256; ++i) keys[i] = KeyEntry{static_cast<std::uint8_t>(i), 0, 0, 0.0f};
-    for (const CharacterAssignment& a : kCharacters) keys[a.scanCode].character = a.character;
+    for (int i = 0; i < 256; ++i)
+        keys[i] = KeyEntry{static_cast<std::uint8_t>(i), 0, 0, 0.0f};
+    for (const CharacterAssignment& a : kCharacters)
+        keys[a.scanCode].character = a.character;
 }
 
-std::uint8_t keyDown(int scanCode) { return entry(scanCode).pressed; }
+std::uint8_t keyDown(int scanCode) {
+    return entry(scanCode).pressed;
+}
 
-std::uint8_t enterKeyDown() { return keyDown(kEnterKey); }
+std::uint8_t enterKeyDown() {
+    return keyDown(kEnterKey);
+}
 
-void clearKey(int scanCode) { entry(scanCode).pressed = 0; }
+void clearKey(int scanCode) {
+    entry(scanCode).pressed = 0;
+}
 
 void pressKey(int scanCode) {
     if ((scanCode & 0xFF) == 0) return;
@@ -44,4 +54,6 @@ void releaseKey(int scanCode) {
     entry(scanCode).pressed = 0;
 }
 
-const KeyEntry& keyEntry(int scanCode) { return entry(scanCode); }
+const KeyEntry& keyEntry(int scanCode) {
+    return entry(scanCode);
+}

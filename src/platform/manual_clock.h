@@ -4,10 +4,11 @@
 #include "platform/clock.h"
 
 class ManualClockSource final : public ClockSource {
-public:
+  public:
     // frequency 0 makes the clock fall back to the millisecond timer.
     explicit ManualClockSource(std::uint64_t frequency = 1'000'000, std::uint64_t start = 0)
-        : countsPerSecond(frequency), count(start), milliseconds(static_cast<std::uint32_t>(start)) {}
+        : countsPerSecond(frequency), count(start),
+          milliseconds(static_cast<std::uint32_t>(start)) {}
 
     std::uint64_t frequency() const override { return countsPerSecond; }
     std::uint64_t counter() const override { return count; }
@@ -15,11 +16,12 @@ public:
 
     // Moves both counters on by ms milliseconds (the counter to the nearest count).
     void advance(double ms) {
-        count += static_cast<std::uint64_t>(ms * static_cast<double>(countsPerSecond) / 1000.0 + 0.5);
+        count +=
+            static_cast<std::uint64_t>(ms * static_cast<double>(countsPerSecond) / 1000.0 + 0.5);
         milliseconds += static_cast<std::uint32_t>(ms);
     }
 
-private:
+  private:
     std::uint64_t countsPerSecond;
     std::uint64_t count;
     std::uint32_t milliseconds;

@@ -52,9 +52,14 @@ void shutdownPlatform() {
 void pumpMessages() {
     updateClock();
     SDL_Event event;
-    while (SDL_PollEvent(&event) != 0) dispatch(event);
+    while (SDL_PollEvent(&event) != 0)
+        dispatch(event);
 }
 
-bool quitRequested() { return quitRequest; }
+bool quitRequested() {
+    return quitRequest;
+}
 
-bool hasWindow() { return windowOpen; }
+bool hasWindow() {
+    return windowOpen;
+}

@@ -17,7 +17,8 @@ SDL_Window* window = nullptr;
 bool isInvisibleDriverNobodyAskedFor() {
     const char* driver = SDL_GetCurrentVideoDriver();
     if (driver == nullptr) return true;
-    const bool invisible = std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0;
+    const bool invisible =
+        std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0;
     return invisible && std::getenv("SDL_VIDEODRIVER") == nullptr;
 }
 
@@ -29,7 +30,9 @@ bool reportNoWindow(const char* why) {
 
 } // namespace
 
-SDL_Window* gameWindow() { return window; }
+SDL_Window* gameWindow() {
+    return window;
+}
 
 bool createGameWindow() {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return reportNoWindow(SDL_GetError());

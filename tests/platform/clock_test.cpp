@@ -9,7 +9,7 @@
 namespace {
 
 class ClockTest : public ::testing::Test {
-protected:
+  protected:
     void start(ManualClockSource& source) {
         setClockSource(&source);
         startClock();

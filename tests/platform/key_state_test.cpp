@@ -1,5 +1,5 @@
-#include "platform/key_state.h"
 #include "platform/clock.h"
+#include "platform/key_state.h"
 #include "platform/manual_clock.h"
 #include "platform/platform.h"
 #include "platform/scancode_table.h"
@@ -13,7 +13,7 @@ namespace {
 
 // Key events travel the real pump: pushed into SDL's queue, drained by pumpMessages.
 class KeyPumpTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         setClockSource(&clock);
         initPlatform();
@@ -75,7 +75,8 @@ TEST_F(KeyPumpTest, AltCombinationsAreRecordedAndDoNotClose) {
 TEST_F(KeyPumpTest, KeysWithoutACodeChangeNothing) {
     push(SDL_KEYDOWN, SDL_SCANCODE_F13); // no set-1 code
     pass();
-    for (int code = 0; code < 256; ++code) ASSERT_EQ(keyDown(code), 0) << code;
+    for (int code = 0; code < 256; ++code)
+        ASSERT_EQ(keyDown(code), 0) << code;
 }
 
 TEST_F(KeyPumpTest, WindowCloseRequestIsSeen) {

@@ -9,7 +9,9 @@
 
 namespace {
 
-std::string logText() { return readFile(kLogFileName); }
+std::string logText() {
+    return readFile(kLogFileName);
+}
 
 TEST(DebugLog, LinesCarryTheirSuffixesAndKeepOrder) {
     ScopedWorkDir dir;

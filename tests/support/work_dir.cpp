@@ -7,7 +7,8 @@
 #include <sstream>
 
 ScopedWorkDir::ScopedWorkDir() : previous(std::filesystem::current_path()) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "quorvish-test-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "quorvish-test-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot make a work directory";
     dir = pattern;
     std::filesystem::current_path(dir);

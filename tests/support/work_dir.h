@@ -5,7 +5,7 @@
 #include <string>
 
 class ScopedWorkDir {
-public:
+  public:
     ScopedWorkDir();
     ~ScopedWorkDir();
     ScopedWorkDir(const ScopedWorkDir&) = delete;
@@ -13,7 +13,7 @@ public:
 
     const std::filesystem::path& path() const { return dir; }
 
-private:
+  private:
     std::filesystem::path previous;
     std::filesystem::path dir;
 };
