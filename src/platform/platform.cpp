@@ -63,3 +63,11 @@ bool quitRequested() {
 bool hasWindow() {
     return windowOpen;
 }
+
+void queueKeyEvent(int scanCode, bool down) {
+    SDL_Event event{};
+    event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+    event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+    event.key.keysym.scancode = static_cast<SDL_Scancode>(sdlScancodeFor(scanCode));
+    SDL_PushEvent(&event);
+}

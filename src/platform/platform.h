@@ -17,3 +17,7 @@ bool quitRequested();
 
 // True when initPlatform opened a window on a display.
 bool hasWindow();
+
+// Queues a key-down or key-up event for a set-1 scan code, as the keyboard would send it; the
+// next pumpMessages delivers it. For the simulator and tests.
+void queueKeyEvent(int scanCode, bool down);

@@ -139,3 +139,9 @@ int setOneCode(int sdlScancode) {
     if (sdlScancode < 0 || sdlScancode >= SDL_NUM_SCANCODES) return 0;
     return kTable[sdlScancode];
 }
+
+int sdlScancodeFor(int setOne) {
+    for (const Mapping& m : kMappings)
+        if (m.setOne == setOne) return m.sdl;
+    return 0;
+}

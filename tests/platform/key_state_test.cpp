@@ -87,6 +87,18 @@ TEST_F(KeyPumpTest, WindowCloseRequestIsSeen) {
     EXPECT_TRUE(quitRequested());
 }
 
+TEST_F(KeyPumpTest, QueuedKeyEventsTravelThePumpBackToTheirCodes) {
+    for (int code = 1; code < 256; ++code) {
+        if (sdlScancodeFor(code) == 0) continue;
+        queueKeyEvent(code, true);
+        pass();
+        ASSERT_EQ(keyDown(code), 1) << code;
+        queueKeyEvent(code, false);
+        pass();
+        ASSERT_EQ(keyDown(code), 0) << code;
+    }
+}
+
 TEST(KeyState, OnlyTheLowEightBitsNameTheKey) {
     resetKeyState();
     pressKey(kEnterKey);
