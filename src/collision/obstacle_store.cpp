@@ -1,0 +1,138 @@
+#include "collision/obstacle_store.h"
+
+#include "collision/game_object.h"
+#include "platform/log.h"
+
+ObstacleStore* obstacles = nullptr;
+
+namespace {
+
+// Exact float equality on purpose: only walls placed edge to edge are one chain.
+void linkPair(GameObject& object, int objectIndex, GameObject& s, int sIndex) {
+    if (object.x + object.width == s.x && s.y == object.y) {
+        s.leftNeighbour = objectIndex;
+        object.rightNeighbour = sIndex;
+    }
+    if (s.x + s.width == object.x && s.y == object.y) {
+        s.rightNeighbour = objectIndex;
+        object.leftNeighbour = sIndex;
+    }
+    if (object.y + object.height == s.y && s.x == object.x) {
+        s.topNeighbour = objectIndex;
+        object.bottomNeighbour = sIndex;
+    }
+    if (s.y + s.height == object.y && s.x == object.x) {
+        s.bottomNeighbour = objectIndex;
+        object.topNeighbour = sIndex;
+    }
+}
+
+// A link into the shifted part of the entries follows its wall down one slot.
+void renumber(int& link, int removed) {
+    if (link == removed) {
+        link = -1;
+    } else if (link > removed) {
+        --link;
+    }
+}
+
+void clearLinks(GameObject& object) {
+    object.rightNeighbour = object.topNeighbour = -1;
+    object.leftNeighbour = object.bottomNeighbour = -1;
+}
+
+} // namespace
+
+ObstacleStore::ObstacleStore() = default;
+
+bool ObstacleStore::onGrid(int cx, int cy) {
+    return cx >= 0 && cx < kGridCells && cy >= 0 && cy < kGridCells;
+}
+
+void ObstacleStore::linkNeighbours(GameObject& object) {
+    // The last wall scanned that passes a test wins it.
+    for (int i = 0; i < count; ++i) {
+        if (entries[i]->kind == KindWall) linkPair(object, count, *entries[i], i);
+    }
+}
+
+bool ObstacleStore::insert(GameObject* object) {
+    if (object == nullptr) return false;
+    if (count >= kMaxEntries) {
+        logError("obstacle store full, object not added");
+        return false;
+    }
+    if (object->kind == KindWall) linkNeighbours(*object);
+    CellSet set;
+    edgeCells(*object, set);
+    entries[count++] = object;
+    for (int i = 0; i < set.count; ++i)
+        addToCell(set.cells[i].cx, set.cells[i].cy, object);
+    return true;
+}
+
+bool ObstacleStore::remove(GameObject* object) {
+    if (object == nullptr) return false;
+    CellSet set;
+    edgeCells(*object, set);
+    for (int i = 0; i < set.count; ++i)
+        removeFromCell(set.cells[i].cx, set.cells[i].cy, object);
+    for (int i = 0; i < count; ++i) {
+        if (entries[i] == object) return removeAt(i);
+    }
+    return false;
+}
+
+void ObstacleStore::renumberLinks(int removed) {
+    for (int i = 0; i < count; ++i) {
+        GameObject& entry = *entries[i];
+        renumber(entry.rightNeighbour, removed);
+        renumber(entry.topNeighbour, removed);
+        renumber(entry.leftNeighbour, removed);
+        renumber(entry.bottomNeighbour, removed);
+    }
+}
+
+bool ObstacleStore::removeAt(int index) {
+    if (index < 0 || index >= count) return false;
+    GameObject* removed = entries[index];
+    for (int i = index + 1; i < count; ++i)
+        entries[i - 1] = entries[i];
+    entries[--count] = nullptr;
+    renumberLinks(index);
+    bool stillHeld = false;
+    for (int i = 0; i < count && !stillHeld; ++i)
+        stillHeld = entries[i] == removed;
+    // Links are slot numbers of this store; they mean nothing once the object has left it.
+    if (!stillHeld) clearLinks(*removed);
+    return true;
+}
+
+void ObstacleStore::addToCell(int cx, int cy, GameObject* object) {
+    if (!onGrid(cx, cy)) return;
+    CellNode* node = pool.acquire(object);
+    if (node == nullptr) {
+        logError("no memory for a cell node");
+        return;
+    }
+    CellNode** link = &cells[cy * kGridCells + cx];
+    while (*link != nullptr)
+        link = &(*link)->next;
+    *link = node;
+}
+
+void ObstacleStore::removeFromCell(int cx, int cy, GameObject* object) {
+    if (!onGrid(cx, cy)) return;
+    for (CellNode** link = &cells[cy * kGridCells + cx]; *link != nullptr; link = &(*link)->next) {
+        if ((*link)->object == object) {
+            CellNode* node = *link;
+            *link = node->next;
+            pool.release(node);
+            return;
+        }
+    }
+}
+
+const CellNode* ObstacleStore::cellList(int cx, int cy) const {
+    return onGrid(cx, cy) ? cells[cy * kGridCells + cx] : nullptr;
+}

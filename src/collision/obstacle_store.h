@@ -1,0 +1,58 @@
+#pragma once
+// Every object that takes part in collision, in insertion order, with a grid of cells that
+// records which objects' edges pass through each cell, and the links between walls that
+// touch edge to edge. The store does not own the objects; its cell lists own their nodes.
+#include "collision/cell_node_pool.h"
+#include "collision/cell_set.h"
+
+class GameObject;
+
+class ObstacleStore {
+  public:
+    static constexpr int kMaxEntries = 1000;
+
+    ObstacleStore();
+    ObstacleStore(const ObstacleStore&) = delete;
+    ObstacleStore& operator=(const ObstacleStore&) = delete;
+
+    // Appends the object, links it to the walls it touches exactly (walls only) and records
+    // it in its edge cells. False, with nothing changed, for null or when the store is full;
+    // the caller keeps ownership of what was refused.
+    bool insert(GameObject* object);
+
+    // Clears the object's current edge cells, then removes its first entry. False for null or
+    // a non-entry (whose edge cells are cleared all the same).
+    bool remove(GameObject* object);
+
+    // Deletes entry index, moving the later ones down. Links are renumbered so that each
+    // still names the same wall, and links to the removed object become -1. False, with
+    // nothing changed, when index is outside 0 to count - 1.
+    bool removeAt(int index);
+
+    // Appends a node for object at the end of cell (cx, cy)'s list; nothing outside the grid.
+    // Nothing checks for repeats.
+    void addToCell(int cx, int cy, GameObject* object);
+
+    // Unlinks the first node of cell (cx, cy) holding object, if any; nothing outside the grid.
+    void removeFromCell(int cx, int cy, GameObject* object);
+
+    // Head of cell (cx, cy)'s list, in the order nodes were added; null when empty or outside.
+    const CellNode* cellList(int cx, int cy) const;
+
+    // Draws every wall and block, in entry order, with frame 0 and column 0.
+    void drawObstacles() const;
+
+    int count = 0;                         // entries in use
+    GameObject* entries[kMaxEntries] = {}; // 0 to count - 1, no gaps
+
+  private:
+    void linkNeighbours(GameObject& object);
+    void renumberLinks(int removed);
+    static bool onGrid(int cx, int cy);
+
+    CellNode* cells[kGridCells * kGridCells] = {}; // row by row: cy * 24 + cx
+    CellNodePool pool;
+};
+
+// The level's store, made by the world build; null until then.
+extern ObstacleStore* obstacles;
