@@ -13,15 +13,25 @@ cat > drive.sh <<'DRIVE'
 ./quorvish-blemp &
 pid=$!
 for _ in $(seq 100); do
-    window=$(xdotool search --name '^Quorvish Blemp by Tallowfork$' 2>/dev/null | head -n1)
+    window=$(xdotool search --onlyvisible --name '^Quorvish Blemp by Tallowfork$' 2>/dev/null | head -n1)
     [ -n "$window" ] && break
     sleep 0.1
 done
 [ -n "$window" ] || { echo "no window" >&2; kill $pid; exit 3; }
-sleep 1
-xdotool key --window "$window" Escape || xdotool key Escape
-for _ in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
-if kill -0 $pid 2>/dev/null; then echo "still running" >&2; kill -9 $pid; exit 4; fi
+# No window manager runs under Xvfb: give the window the focus ourselves, then type. The
+# first key may arrive before the window can take the focus, so it is sent until it lands.
+for _ in $(seq 40); do
+    kill -0 $pid 2>/dev/null || break
+    xdotool windowfocus "$window" 2>/dev/null
+    xdotool key Escape
+    sleep 0.25
+done
+if kill -0 $pid 2>/dev/null; then
+    echo "still running; focus on $(xdotool getwindowfocus 2>&1), window $window" >&2
+    xdotool search --name 'Quorvish' >&2
+    kill -9 $pid
+    exit 4
+fi
 wait $pid
 DRIVE
 chmod +x drive.sh
