@@ -5,6 +5,7 @@
 #include "platform/log.h"
 #include "platform/scancode_table.h"
 #include "platform/window_local.h"
+#include "sound/sound_manager.h"
 
 #include <SDL.h>
 
@@ -38,6 +39,7 @@ void initPlatform() {
     windowOpen = createGameWindow();
     if (windowOpen) SDL_ShowWindow(gameWindow());
     logMessage("Initializing OS Handler");
+    initSound();
     logMessage("Init. Direct Draw");
     logMessage("Init. Direct Input");
     if (windowOpen) SDL_ShowCursor(SDL_DISABLE);
@@ -45,6 +47,7 @@ void initPlatform() {
 }
 
 void shutdownPlatform() {
+    shutdownSound();
     closeGameWindow();
     windowOpen = false;
 }
@@ -52,9 +55,14 @@ void shutdownPlatform() {
 void pumpMessages() {
     updateClock();
     SDL_Event event;
-    while (SDL_PollEvent(&event) != 0) dispatch(event);
+    while (SDL_PollEvent(&event) != 0)
+        dispatch(event);
 }
 
-bool quitRequested() { return quitRequest; }
+bool quitRequested() {
+    return quitRequest;
+}
 
-bool hasWindow() { return windowOpen; }
+bool hasWindow() {
+    return windowOpen;
+}
