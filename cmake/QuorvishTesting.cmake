@@ -14,6 +14,15 @@ function(quorvish_add_gtest name)
           ${ARG_ENV})
   gtest_discover_tests(${name}
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-    PROPERTIES ENVIRONMENT "${env}"
+    TEST_LIST ${name}_TESTS
     DISCOVERY_TIMEOUT 60)
+  # The environment is set by a file that CTest reads after the discovered tests: passed
+  # through PROPERTIES, a list would arrive as its first entry only. A later entry for the
+  # same variable wins, so ENV overrides the defaults above.
+  set(env_file ${CMAKE_CURRENT_BINARY_DIR}/${name}_environment.cmake)
+  file(WRITE ${env_file}
+    "if(${name}_TESTS)\n"
+    "  set_tests_properties(\${${name}_TESTS} PROPERTIES ENVIRONMENT [==[${env}]==])\n"
+    "endif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${env_file})
 endfunction()
