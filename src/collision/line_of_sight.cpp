@@ -34,6 +34,14 @@ bool atSideStart(const Side& side, const Vector3& crossing) {
     return static_cast<int>(along) == 0;
 }
 
+// Whether o's rectangle, grown by a pixel against rounding, lies clear of the segment's
+// bounding box: then none of its sides can cross the segment, and the four exact tests are
+// skipped. Most walls of the level fail this at once.
+bool clearOf(const GameObject& o, float minX, float minY, float maxX, float maxY) {
+    return o.x + static_cast<float>(o.width) + 1.0f < minX || o.x - 1.0f > maxX ||
+           o.y + static_cast<float>(o.height) + 1.0f < minY || o.y - 1.0f > maxY;
+}
+
 bool isWall(const GameObject* o) {
     return o != nullptr && o->kind == KindWall;
 }
@@ -130,10 +138,14 @@ bool firstBlockingEdge(const ObstacleStore* store, int ax, int ay, int bx, int b
     if (store == nullptr) return false;
     const Vector3 from{static_cast<float>(ax), static_cast<float>(ay), 0};
     const Vector3 direction{static_cast<float>(bx - ax), static_cast<float>(by - ay), 0};
+    const float minX = static_cast<float>(ax < bx ? ax : bx);
+    const float maxX = static_cast<float>(ax < bx ? bx : ax);
+    const float minY = static_cast<float>(ay < by ? ay : by);
+    const float maxY = static_cast<float>(ay < by ? by : ay);
     float best = kNoCrossing;
     for (int i = 0; i < store->count; ++i) {
         const GameObject* o = store->entries[i];
-        if (!isWall(o)) continue;
+        if (!isWall(o) || clearOf(*o, minX, minY, maxX, maxY)) continue;
         Side sides[4];
         sidesOf(*o, sides);
         for (const Side& side : sides) {

@@ -103,6 +103,10 @@ TEST_F(SightTest, NearestSideBlocksAndTiesKeepTheEarlierEntry) {
     ASSERT_TRUE(firstBlockingEdge(&store, 100, 200, 900, 200, index, edge));
     EXPECT_EQ(index, indexOf(nearer));
     EXPECT_EQ(edge, kEdgeLeft);
+    // A line that just reaches a side is blocked by it: the ends count.
+    ASSERT_TRUE(firstBlockingEdge(&store, 100, 200, 300, 200, index, edge));
+    EXPECT_EQ(index, indexOf(nearer));
+    EXPECT_FALSE(firstBlockingEdge(&store, 100, 200, 299, 200, index, edge));
     // Looking down onto the wide wall's corner region: the top side is met first.
     ASSERT_TRUE(firstBlockingEdge(&store, 320, 50, 320, 400, index, edge));
     EXPECT_EQ(edge, kEdgeTop);
