@@ -66,14 +66,6 @@ TEST(SightLineStart, StartsBeyondTheSideAwayFromTheTarget) {
     EXPECT_EQ(belowLeft.y, 98);
 }
 
-TEST_F(SightTest, OpenGroundIsVisibleAndLeavesTheWaypointAlone) {
-    Sight s = look(100, 100, 900, 700);
-    EXPECT_TRUE(s.visible);
-    EXPECT_EQ(s.wx, -1);
-    EXPECT_EQ(s.wy, -1);
-    expectDrawsUsed(upcomingDraws(1), 0);
-}
-
 TEST_F(SightTest, LineWithinOnePixelOfAWallsTopSlipsPast) {
     Obstacle* w = wall(300, 100, 64, 256);
     int index = -1;
@@ -214,18 +206,6 @@ TEST_F(SightTest, WideChainSeenFromBelowWalksToBothEnds) {
     EXPECT_EQ(s.wy, 574);
     EXPECT_EQ(s.wx, d[2] > 16200 ? right : left);
     expectDrawsUsed(d, 3);
-}
-
-TEST(ChooseDetour, EqualCandidatesGoToTheBottomOrLeftEnd) {
-    seedRandom(kSeed);
-    EXPECT_EQ(chooseDetour(50, 50, 100), 50);
-    EXPECT_EQ(chooseDetour(50, 50, 10), 50);
-    EXPECT_EQ(chooseDetour(50, 50, 50), 50);
-    EXPECT_EQ(chooseDetour(40, 60, 60), 60); // a target on an end is not between: no draw
-    seedRandom(kSeed);
-    const int draw = nextRandom();
-    seedRandom(kSeed);
-    EXPECT_EQ(chooseDetour(10, 90, 50), draw > 16200 ? 10 : 90);
 }
 
 } // namespace
