@@ -15,7 +15,7 @@ enum ObjectKind : int {
 
 class GameObject {
   public:
-    // Sets the velocities to 0; every other field is the family constructor's to set.
+    // Velocities start at 0; each family sets the rest (the blanks below only keep it defined).
     GameObject() = default;
     // Lists delete their objects through this base.
     virtual ~GameObject() = default;

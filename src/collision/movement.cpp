@@ -157,7 +157,11 @@ void objectsInRadius(const GameObject* c, float radius, GameObject** out, int ca
     int x1 = truncatePixel(cx + radius + 50.0f), y1 = truncatePixel(cy + radius + 50.0f);
     pixelToCell(x0, y0);
     pixelToCell(x1, y1);
-    x0 = clampCell(x0), y0 = clampCell(y0), x1 = clampCell(x1), y1 = clampCell(y1);
+    x0 = clampCell(x0);
+    y0 = clampCell(y0);
+    x1 = clampCell(x1);
+    y1 = clampCell(y1);
+    // Column by column, so the order of the list follows the grid's columns.
     for (int i = x0; i < x1; ++i) {
         for (int j = y0; j < y1; ++j) {
             for (const CellNode* node = store->cellList(i, j); node != nullptr; node = node->next) {
