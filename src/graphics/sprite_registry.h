@@ -29,3 +29,25 @@ void getViewCentre(int& outX, int& outY);
 
 // Releases the background and every loaded sprite.
 void releaseRegistry();
+
+// Empties the registry: no sprites, no background, the view (0, 0) to (800, 600). Called by
+// initPlatform; earlier sprites must have been released.
+void createRegistry();
+
+// The registry never holds more sprites than this; later sprite loads are refused.
+inline constexpr int kRegistryCapacity = 256;
+
+// What the simulator and tests may know of a handle's sprite.
+struct SpriteInfo {
+    const char* path; // the base path it was loaded from; "" for a bad handle
+    bool loaded;      // it can be drawn
+    int totalFrames;
+    int spriteWidth;
+    int spriteHeight;
+};
+
+// Sprites loaded so far: handles run from 0 to spriteCount() - 1.
+int spriteCount();
+
+// The sprite of a handle; path "" and loaded false for a handle out of range.
+SpriteInfo spriteInfo(int handle);

@@ -1,5 +1,8 @@
 #include "platform/platform.h"
 
+#include "graphics/display.h"
+#include "graphics/sprite_registry.h"
+
 #include "platform/clock.h"
 #include "platform/key_state.h"
 #include "platform/log.h"
@@ -9,6 +12,10 @@
 #include <SDL.h>
 
 namespace {
+
+constexpr int kScreenWidth = 800;
+constexpr int kScreenHeight = 600;
+constexpr int kScreenDepth = 16;
 
 bool quitRequest = false;
 bool windowOpen = false;
@@ -37,24 +44,36 @@ void initPlatform() {
     quitRequest = false;
     windowOpen = createGameWindow();
     if (windowOpen) SDL_ShowWindow(gameWindow());
+    if (!initDisplay(kScreenWidth, kScreenHeight, kScreenDepth)) {
+        logMessage("Failed to initialise Direct Draw.");
+    }
     logMessage("Initializing OS Handler");
     logMessage("Init. Direct Draw");
+    createRegistry();
     logMessage("Init. Direct Input");
     if (windowOpen) SDL_ShowCursor(SDL_DISABLE);
     updateClock();
 }
 
 void shutdownPlatform() {
+    releaseRegistry();
+    releaseDisplay();
     closeGameWindow();
     windowOpen = false;
 }
 
 void pumpMessages() {
     updateClock();
+    flipDisplay();
     SDL_Event event;
-    while (SDL_PollEvent(&event) != 0) dispatch(event);
+    while (SDL_PollEvent(&event) != 0)
+        dispatch(event);
 }
 
-bool quitRequested() { return quitRequest; }
+bool quitRequested() {
+    return quitRequest;
+}
 
-bool hasWindow() { return windowOpen; }
+bool hasWindow() {
+    return windowOpen;
+}

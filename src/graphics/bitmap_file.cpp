@@ -1,0 +1,117 @@
+#include "graphics/bitmap_file.h"
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr std::uint64_t kFileHeaderSize = 14;
+constexpr std::uint64_t kCoreHeaderSize = 12; // the oldest header: 16-bit sides
+constexpr std::uint64_t kInfoHeaderSize = 40;
+constexpr std::uint32_t kCompressionNone = 0;
+constexpr std::uint32_t kCompressionBitFields = 3;
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+std::uint32_t readLittle(const unsigned char* bytes, int count) {
+    std::uint32_t value = 0;
+    for (int i = count - 1; i >= 0; --i)
+        value = (value << 8) | bytes[i];
+    return value;
+}
+
+void putLittle(unsigned char* bytes, std::uint32_t value, int count) {
+    for (int i = 0; i < count; ++i)
+        bytes[i] = static_cast<unsigned char>(value >> (8 * i));
+}
+
+bool knownDepth(std::uint32_t bits) {
+    return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+}
+
+std::uint64_t rowBytes(std::int64_t width, std::uint32_t bits) {
+    return ((static_cast<std::uint64_t>(width) * bits + 31) / 32) * 4;
+}
+
+} // namespace
+
+bool bitmapHeaderFits(const unsigned char* header, std::uint64_t headerLength,
+                      std::uint64_t fileSize) {
+    if (headerLength < kFileHeaderSize + 4 || header[0] != 'B' || header[1] != 'M') return false;
+    const std::uint64_t dataOffset = readLittle(header + 10, 4);
+    const std::uint64_t infoSize = readLittle(header + 14, 4);
+    std::int64_t width = 0;
+    std::int64_t height = 0;
+    std::uint32_t bits = 0;
+    std::uint32_t compression = kCompressionNone;
+    if (infoSize == kCoreHeaderSize && headerLength >= kFileHeaderSize + kCoreHeaderSize) {
+        width = readLittle(header + 18, 2);
+        height = readLittle(header + 20, 2);
+        bits = readLittle(header + 24, 2);
+    } else if (infoSize >= kInfoHeaderSize && headerLength >= kFileHeaderSize + kInfoHeaderSize) {
+        width = static_cast<std::int32_t>(readLittle(header + 18, 4));
+        height = static_cast<std::int32_t>(readLittle(header + 22, 4));
+        bits = readLittle(header + 28, 2);
+        compression = readLittle(header + 30, 4);
+    } else {
+        return false;
+    }
+    if (height < 0) height = -height; // negative height: rows stored top first
+    if (width <= 0 || height <= 0 || width > kMaxBitmapSide || height > kMaxBitmapSide)
+        return false;
+    if (!knownDepth(bits)) return false;
+    // Compressed pixels may be shorter than the picture; the side limit bounds them instead.
+    if (compression != kCompressionNone && compression != kCompressionBitFields) {
+        return dataOffset < fileSize;
+    }
+    return dataOffset + rowBytes(width, bits) * static_cast<std::uint64_t>(height) <= fileSize;
+}
+
+bool bitmapFileFits(const char* path) {
+    if (path == nullptr) return false;
+    File file(std::fopen(path, "rb"));
+    if (!file) return false;
+    unsigned char header[kFileHeaderSize + kInfoHeaderSize] = {};
+    const std::size_t length = std::fread(header, 1, sizeof header, file.get());
+    if (std::fseek(file.get(), 0, SEEK_END) != 0) return false;
+    const long size = std::ftell(file.get());
+    if (size < 0) return false;
+    return bitmapHeaderFits(header, length, static_cast<std::uint64_t>(size));
+}
+
+bool writeBitmapFile(const char* path, int width, int height, const std::uint32_t* rgb) {
+    if (path == nullptr || width <= 0 || height <= 0) return false;
+    const std::uint64_t stride = rowBytes(width, 24);
+    const std::uint64_t dataSize = stride * static_cast<std::uint64_t>(height);
+    const std::uint64_t headersSize = kFileHeaderSize + kInfoHeaderSize;
+    if (headersSize + dataSize > 0xFFFFFFFFu) return false;
+    File file(std::fopen(path, "wb"));
+    if (!file) return false;
+
+    unsigned char header[kFileHeaderSize + kInfoHeaderSize] = {'B', 'M'};
+    putLittle(header + 2, static_cast<std::uint32_t>(headersSize + dataSize), 4);
+    putLittle(header + 10, static_cast<std::uint32_t>(headersSize), 4);
+    putLittle(header + 14, kInfoHeaderSize, 4);
+    putLittle(header + 18, static_cast<std::uint32_t>(width), 4);
+    putLittle(header + 22, static_cast<std::uint32_t>(height), 4);
+    putLittle(header + 26, 1, 2);  // planes
+    putLittle(header + 28, 24, 2); // bits per pixel
+    putLittle(header + 34, static_cast<std::uint32_t>(dataSize), 4);
+    if (std::fwrite(header, 1, sizeof header, file.get()) != sizeof header) return false;
+
+    std::vector<unsigned char> row(stride, 0);
+    for (int y = height - 1; y >= 0; --y) {
+        const std::uint32_t* source = rgb + static_cast<std::size_t>(y) * width;
+        for (int x = 0; x < width; ++x) {
+            row[3 * x] = static_cast<unsigned char>(source[x]);           // blue
+            row[3 * x + 1] = static_cast<unsigned char>(source[x] >> 8);  // green
+            row[3 * x + 2] = static_cast<unsigned char>(source[x] >> 16); // red
+        }
+        if (std::fwrite(row.data(), 1, row.size(), file.get()) != row.size()) return false;
+    }
+    return std::fflush(file.get()) == 0;
+}

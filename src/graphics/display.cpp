@@ -1,0 +1,146 @@
+#include "graphics/display.h"
+
+#include "graphics/bitmap_file.h"
+#include "graphics/presenter_local.h"
+#include "graphics/surface_local.h"
+#include "platform/window_local.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+constexpr int kDisplayDepth = 16;
+
+struct Display {
+    SDL_Surface* backBuffer = nullptr; // all drawing goes here
+    int screenWidth = 0;               // the clipping width
+    int screenHeight = 0;              // the clipping height
+    int screenDepth = 0;
+};
+
+Display display;
+
+SDL_Surface* createBackBuffer(int width, int height) {
+    SDL_Surface* surface =
+        SDL_CreateRGBSurfaceWithFormat(0, width, height, kDisplayDepth, kDisplayFormat);
+    if (surface == nullptr) return nullptr;
+    // Rows must follow each other without padding for backBufferPixels' promise.
+    if (surface->pitch != width * 2) {
+        SDL_FreeSurface(surface);
+        return nullptr;
+    }
+    SDL_SetSurfaceBlendMode(surface, SDL_BLENDMODE_NONE);
+    return surface;
+}
+
+// The clipping steps, in the order the game's drawing has always relied on. The source's
+// own right and bottom edges are not clipped: such a copy fails instead.
+// Returns false when nothing is left to draw.
+bool clipToScreen(std::int64_t& x, std::int64_t& y, std::int64_t& left, std::int64_t& top,
+                  std::int64_t& right, std::int64_t& bottom) {
+    if (x > display.screenWidth || y > display.screenHeight) return false;
+    if (x < 0) {
+        left -= x;
+        x = 0;
+    }
+    if (y < 0) {
+        top -= y;
+        y = 0;
+    }
+    // Kept as the game always had it: a negative source edge is moved in without moving the
+    // destination, so a view left of or above its picture shows the picture's edge there.
+    if (left < 0) left = 0;
+    if (top < 0) top = 0;
+    if (x + (right - left) > display.screenWidth) right = left + display.screenWidth - x;
+    if (y + (bottom - top) > display.screenHeight) bottom = top + display.screenHeight - y;
+    return right > left && bottom > top;
+}
+
+// Copies without the source's key, for the rare caller that asks for an opaque copy of a
+// keyed surface.
+int blitOpaque(SDL_Surface* source, SDL_Rect* from, SDL_Rect* to) {
+    Uint32 key = 0;
+    if (SDL_GetColorKey(source, &key) != 0)
+        return SDL_BlitSurface(source, from, display.backBuffer, to);
+    SDL_SetColorKey(source, SDL_FALSE, 0);
+    const int result = SDL_BlitSurface(source, from, display.backBuffer, to);
+    SDL_SetColorKey(source, SDL_TRUE, key);
+    return result;
+}
+
+} // namespace
+
+bool initDisplay(int width, int height, int depth) {
+    releaseDisplay();
+    SDL_Window* window = gameWindow();
+    if (window == nullptr || depth != kDisplayDepth || width <= 0 || height <= 0) return false;
+    SDL_ShowWindow(window);
+    display.backBuffer = createBackBuffer(width, height);
+    if (display.backBuffer == nullptr) return false;
+    display.screenWidth = width;
+    display.screenHeight = height;
+    display.screenDepth = depth;
+    SDL_FillRect(display.backBuffer, nullptr, 0);
+    openPresenter(window, width, height);
+    return true;
+}
+
+void releaseDisplay() {
+    closePresenter();
+    if (display.backBuffer != nullptr) SDL_FreeSurface(display.backBuffer);
+    display = Display{};
+}
+
+void flipDisplay() {
+    if (display.backBuffer != nullptr) presentFrame(display.backBuffer);
+}
+
+bool clearScreen(std::uint32_t pixelValue) {
+    if (display.backBuffer == nullptr) return false;
+    return SDL_FillRect(display.backBuffer, nullptr, pixelValue) == 0;
+}
+
+bool blitClipped(int x, int y, const Surface* source, SourceRect rect, std::uint32_t flags) {
+    if (display.backBuffer == nullptr || source == nullptr) return false;
+    std::int64_t toX = x, toY = y;
+    std::int64_t left = rect.left, top = rect.top, right = rect.right, bottom = rect.bottom;
+    if (!clipToScreen(toX, toY, left, top, right, bottom)) return true;
+    SDL_Surface* pixels = source->pixels;
+    // A copy from outside the source is refused whole, never cut down to what is inside.
+    if (right > pixels->w || bottom > pixels->h) return false;
+    SDL_Rect from{static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
+                  static_cast<int>(bottom - top)};
+    SDL_Rect to{static_cast<int>(toX), static_cast<int>(toY), 0, 0};
+    if ((flags & kBlitColourKey) != 0) {
+        return SDL_BlitSurface(pixels, &from, display.backBuffer, &to) == 0;
+    }
+    return blitOpaque(pixels, &from, &to) == 0;
+}
+
+const std::uint16_t* backBufferPixels() {
+    if (display.backBuffer == nullptr) return nullptr;
+    return static_cast<const std::uint16_t*>(display.backBuffer->pixels);
+}
+
+std::uint16_t displayColour(std::uint32_t rgb) {
+    const std::uint32_t red = (rgb >> 16) & 0xFF, green = (rgb >> 8) & 0xFF, blue = rgb & 0xFF;
+    return static_cast<std::uint16_t>(((red >> 3) << 11) | ((green >> 2) << 5) | (blue >> 3));
+}
+
+bool saveBackBuffer(const char* path) {
+    const std::uint16_t* pixels = backBufferPixels();
+    if (pixels == nullptr) return false;
+    const int count = display.screenWidth * display.screenHeight;
+    std::vector<std::uint32_t> rgb(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        Uint8 r = 0, g = 0, b = 0;
+        SDL_GetRGB(pixels[i], display.backBuffer->format, &r, &g, &b);
+        rgb[i] = (std::uint32_t{r} << 16) | (std::uint32_t{g} << 8) | b;
+    }
+    return writeBitmapFile(path, display.screenWidth, display.screenHeight, rgb.data());
+}
+
+void setFramePacing(bool on) {
+    setPresenterPacing(on);
+}

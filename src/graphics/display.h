@@ -1,0 +1,52 @@
+#pragma once
+// The display: an 800x600 back buffer of 16-bit (5-6-5) pixels that every frame is drawn
+// into with rectangle copies, shown in the game window once per pass by flipDisplay.
+#include <cstdint>
+
+struct Surface;
+
+// A rectangle in a surface: left and top inclusive, right and bottom exclusive.
+struct SourceRect {
+    int left;
+    int top;
+    int right;
+    int bottom;
+};
+
+// Copy flags of blitClipped, the values the game's callers have always passed.
+inline constexpr std::uint32_t kBlitColourKey = 1; // skip source pixels equal to its key
+inline constexpr std::uint32_t kBlitWait = 16;     // kept for the callers; copies never wait
+
+// Sets up the back buffer and the presenting for the game window. Only depth 16 is offered.
+// False, with nothing left set up, when there is no window or no back buffer. A window that
+// cannot present still gets a working back buffer; its flips then show nothing.
+bool initDisplay(int width, int height, int depth);
+
+// Frees the back buffer and the presenting; harmless when not set up.
+void releaseDisplay();
+
+// Shows the back buffer in the window, scaled and letterboxed. Waits for the next refresh.
+void flipDisplay();
+
+// Fills the whole back buffer with one raw pixel value. False when not set up.
+bool clearScreen(std::uint32_t pixelValue);
+
+// Copies the source rectangle of a surface to the back buffer with its top-left corner at
+// screen (x, y), clipped to the screen. True when drawn or when nothing is left to draw after
+// clipping; false when not set up, for a null source, or when the clipped rectangle is not
+// wholly inside the source surface.
+bool blitClipped(int x, int y, const Surface* source, SourceRect rect, std::uint32_t flags);
+
+// The back buffer's pixels, row after row, each row exactly screen-width pixels; null when
+// not set up. For tests and the simulator.
+const std::uint16_t* backBufferPixels();
+
+// The raw back buffer value of a colour 0xRRGGBB.
+std::uint16_t displayColour(std::uint32_t rgb);
+
+// Writes the back buffer to a 24-bit bitmap file. False when not set up or not writable.
+bool saveBackBuffer(const char* path);
+
+// Whether a flip waits for the display's refresh (on by default). The simulator turns it off
+// to run passes as fast as it can.
+void setFramePacing(bool on);

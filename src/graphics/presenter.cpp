@@ -1,0 +1,143 @@
+#include "graphics/presenter_local.h"
+
+#include "graphics/present_layout.h"
+#include "platform/log.h"
+
+namespace {
+
+constexpr int kDefaultRefreshRate = 60;
+
+struct Presenter {
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* frame = nullptr;  // streaming copy of the back buffer
+    SDL_Texture* scaled = nullptr; // render target of the whole-multiple step
+    int scaledFactor = 0;
+    int frameWidth = 0;
+    int frameHeight = 0;
+    bool rendererSyncs = false; // the renderer waits for the refresh itself
+    bool pacing = true;
+    Uint64 lastFlip = 0;
+};
+
+Presenter presenter;
+
+SDL_Renderer* createRenderer(SDL_Window* window) {
+    const Uint32 attempts[] = {SDL_RENDERER_PRESENTVSYNC, 0, SDL_RENDERER_SOFTWARE};
+    for (const Uint32 flags : attempts) {
+        if (SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, flags)) return renderer;
+    }
+    return nullptr;
+}
+
+void applyPacing() {
+    if (presenter.renderer == nullptr) return;
+    SDL_RendererInfo info;
+    if (presenter.pacing)
+        SDL_RenderSetVSync(presenter.renderer, 1);
+    else
+        SDL_RenderSetVSync(presenter.renderer, 0);
+    presenter.rendererSyncs = SDL_GetRendererInfo(presenter.renderer, &info) == 0 &&
+                              (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+}
+
+// Without vsync the flip itself waits until one refresh period has passed since the last
+// one, as a flip that waits for the display would.
+void waitForRefresh() {
+    SDL_DisplayMode mode;
+    int rate = kDefaultRefreshRate;
+    if (SDL_GetWindowDisplayMode(presenter.window, &mode) == 0 && mode.refresh_rate > 0) {
+        rate = mode.refresh_rate;
+    }
+    const Uint64 frequency = SDL_GetPerformanceFrequency();
+    const Uint64 period = frequency / static_cast<Uint64>(rate);
+    const Uint64 due = presenter.lastFlip + period;
+    for (Uint64 current = SDL_GetPerformanceCounter(); presenter.lastFlip != 0 && current < due;
+         current = SDL_GetPerformanceCounter()) {
+        const Uint64 millisecondsLeft = (due - current) * 1000 / frequency;
+        if (millisecondsLeft > 1) SDL_Delay(static_cast<Uint32>(millisecondsLeft - 1));
+    }
+    presenter.lastFlip = SDL_GetPerformanceCounter();
+}
+
+// The render target for the whole-multiple step, made again only when the factor changes.
+SDL_Texture* scaledTexture(int factor) {
+    if (factor == presenter.scaledFactor && presenter.scaled != nullptr) return presenter.scaled;
+    if (presenter.scaled != nullptr) SDL_DestroyTexture(presenter.scaled);
+    presenter.scaled = nullptr;
+    presenter.scaledFactor = factor;
+    if (!SDL_RenderTargetSupported(presenter.renderer)) return nullptr;
+    presenter.scaled =
+        SDL_CreateTexture(presenter.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
+                          presenter.frameWidth * factor, presenter.frameHeight * factor);
+    if (presenter.scaled != nullptr) {
+        SDL_SetTextureScaleMode(presenter.scaled, SDL_ScaleModeLinear);
+    }
+    return presenter.scaled;
+}
+
+// The texture to stretch to the final rectangle: the frame itself, or the frame blown up by
+// nearest neighbour to the whole multiple when that is above 1.
+SDL_Texture* sharpenedFrame(int factor) {
+    SDL_Texture* target = factor > 1 ? scaledTexture(factor) : nullptr;
+    if (target == nullptr || SDL_SetRenderTarget(presenter.renderer, target) != 0) {
+        SDL_SetTextureScaleMode(presenter.frame, SDL_ScaleModeLinear);
+        return presenter.frame;
+    }
+    SDL_SetTextureScaleMode(presenter.frame, SDL_ScaleModeNearest);
+    SDL_RenderCopy(presenter.renderer, presenter.frame, nullptr, nullptr);
+    SDL_SetRenderTarget(presenter.renderer, nullptr);
+    return target;
+}
+
+} // namespace
+
+bool openPresenter(SDL_Window* window, int frameWidth, int frameHeight) {
+    closePresenter();
+    presenter.window = window;
+    presenter.frameWidth = frameWidth;
+    presenter.frameHeight = frameHeight;
+    presenter.renderer = createRenderer(window);
+    if (presenter.renderer != nullptr) {
+        presenter.frame = SDL_CreateTexture(presenter.renderer, SDL_PIXELFORMAT_RGB565,
+                                            SDL_TEXTUREACCESS_STREAMING, frameWidth, frameHeight);
+    }
+    if (presenter.frame == nullptr) {
+        logError("Display: cannot present the frame: %s", SDL_GetError());
+        closePresenter();
+        return false;
+    }
+    applyPacing();
+    return true;
+}
+
+void closePresenter() {
+    if (presenter.scaled != nullptr) SDL_DestroyTexture(presenter.scaled);
+    if (presenter.frame != nullptr) SDL_DestroyTexture(presenter.frame);
+    if (presenter.renderer != nullptr) SDL_DestroyRenderer(presenter.renderer);
+    const bool pacing = presenter.pacing;
+    presenter = Presenter{};
+    presenter.pacing = pacing;
+}
+
+void presentFrame(const SDL_Surface* frame) {
+    if (presenter.renderer == nullptr) return;
+    SDL_UpdateTexture(presenter.frame, nullptr, frame->pixels, frame->pitch);
+    int outputWidth = 0;
+    int outputHeight = 0;
+    SDL_GetRendererOutputSize(presenter.renderer, &outputWidth, &outputHeight);
+    const PresentLayout layout =
+        presentLayout(presenter.frameWidth, presenter.frameHeight, outputWidth, outputHeight);
+    SDL_Texture* source = sharpenedFrame(layout.factor);
+    SDL_SetRenderDrawColor(presenter.renderer, 0, 0, 0, SDL_ALPHA_OPAQUE);
+    SDL_RenderClear(presenter.renderer);
+    const SDL_Rect target{layout.x, layout.y, layout.width, layout.height};
+    SDL_RenderCopy(presenter.renderer, source, nullptr, &target);
+    if (presenter.pacing && !presenter.rendererSyncs) waitForRefresh();
+    SDL_RenderPresent(presenter.renderer);
+}
+
+void setPresenterPacing(bool on) {
+    presenter.pacing = on;
+    applyPacing();
+}

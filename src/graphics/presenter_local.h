@@ -1,0 +1,18 @@
+#pragma once
+// Showing the back buffer in the window: the display's second half, inside the graphics
+// library only.
+#include <SDL.h>
+
+// Makes a renderer and the frame texture for the window. False when the window cannot
+// present; the back buffer is then drawn into but never shown.
+bool openPresenter(SDL_Window* window, int frameWidth, int frameHeight);
+
+// Frees the renderer and its textures; harmless when none.
+void closePresenter();
+
+// Uploads the frame, draws it scaled and letterboxed and shows it, paced to the display's
+// refresh when pacing is on. Does nothing without a renderer.
+void presentFrame(const SDL_Surface* frame);
+
+// Turns waiting for the display's refresh on or off.
+void setPresenterPacing(bool on);

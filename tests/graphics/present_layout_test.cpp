@@ -1,0 +1,26 @@
+#include "graphics/present_layout.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void expectLayout(int outW, int outH, PresentLayout expected) {
+    const PresentLayout got = presentLayout(800, 600, outW, outH);
+    EXPECT_EQ(got.factor, expected.factor) << outW << "x" << outH;
+    EXPECT_EQ(got.x, expected.x) << outW << "x" << outH;
+    EXPECT_EQ(got.y, expected.y) << outW << "x" << outH;
+    EXPECT_EQ(got.width, expected.width) << outW << "x" << outH;
+    EXPECT_EQ(got.height, expected.height) << outW << "x" << outH;
+}
+
+TEST(PresentLayout, WholeMultipleFirstThenLetterboxedToTheLargestFit) {
+    expectLayout(800, 600, {1, 0, 0, 800, 600});
+    expectLayout(1280, 1024, {1, 0, 32, 1280, 960});   // bars above and below
+    expectLayout(1920, 1080, {1, 240, 0, 1440, 1080}); // bars left and right
+    expectLayout(1600, 1200, {2, 0, 0, 1600, 1200});   // exact double: no smoothing left
+    expectLayout(2560, 1440, {2, 320, 0, 1920, 1440});
+    expectLayout(3840, 2160, {3, 480, 0, 2880, 2160});
+    expectLayout(640, 480, {1, 0, 0, 640, 480}); // smaller than the frame
+}
+
+} // namespace
