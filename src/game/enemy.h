@@ -7,7 +7,7 @@
 class Player;
 
 class Enemy : public GameObject {
-public:
+  public:
     static constexpr int kMaxPath = 10;
     static constexpr float kWalkSpeed = 80.0f; // px/s, every kind
     static constexpr int kArrival = 5;         // px on each axis that count as reaching a waypoint
@@ -34,26 +34,26 @@ public:
 
     int pathX[kMaxPath] = {}; // waypoints, world px; the enemy walks to entry pathCount - 1
     int pathY[kMaxPath] = {};
-    int pathCount = 1;       // waypoints in use, 0 to kMaxPath
-    bool detouring = false;  // the waypoint leads round an obstacle, not to the hero
-    int health = 0;          // above 0 alive; a kill sets 0
-    Enemy* next = nullptr;   // next in the EnemyList, null at the end
+    int pathCount = 1;      // waypoints in use, 0 to kMaxPath
+    bool detouring = false; // the waypoint leads round an obstacle, not to the hero
+    int health = 0;         // above 0 alive; a kill sets 0
+    Enemy* next = nullptr;  // next in the EnemyList, null at the end
 
-protected:
+  protected:
     // At (x, y), facing up (column 1), first waypoint (0, 0), not detouring, ignoring nothing.
     Enemy(int sprite, int width, int height, int startHealth, float x, float y);
 };
 
 // The small one: costs the hero 10 health on contact.
 class Mario : public Enemy {
-public:
+  public:
     Mario(float x, float y);
     void touch(GameObject* other, int side, int flag) override;
 };
 
 // The big one: costs the hero 20 health and 10 armour on contact.
 class MarioBig : public Enemy {
-public:
+  public:
     MarioBig(float x, float y);
     void touch(GameObject* other, int side, int flag) override;
 };
@@ -61,11 +61,12 @@ public:
 // The fire-thrower: harmless to touch, it checks every 3000 ms and, when it saw the hero at
 // its last look, throws a fireball along its own walking velocity.
 class FireMario : public Enemy {
-public:
+  public:
     static constexpr float kShotInterval = 3000.0f; // ms between checks
 
     FireMario(float x, float y);
     void act(Player* hero) override;
 
-    float lastShotTime = 0.0f; // now() at the last check, ms; a check comes whether or not it shoots
+    float lastShotTime =
+        0.0f; // now() at the last check, ms; a check comes whether or not it shoots
 };

@@ -5,7 +5,7 @@
 class Enemy;
 
 class EnemyList {
-public:
+  public:
     static constexpr int kKillScore = 135;
     static constexpr float kWindow = 500.0f; // px from the view centre, each axis, edges included
 

@@ -1,13 +1,11 @@
 // Sight lines, blocking sides and the detour waypoints round wall chains.
 #include "collision/line_of_sight.h"
 
-#include "collision/obstacle.h"
-#include "collision/obstacle_store.h"
 #include "game/random.h"
+#include "test_world.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
 namespace {
@@ -20,11 +18,7 @@ class SightTest : public ::testing::Test {
   protected:
     void SetUp() override { seedRandom(kSeed); }
 
-    Obstacle* wall(int x, int y, int w, int h) {
-        walls.push_back(std::make_unique<Obstacle>(x, y, w, h, -1));
-        store.insert(walls.back().get());
-        return walls.back().get();
-    }
+    Obstacle* wall(int x, int y, int w, int h) { return &world.wall(x, y, w, h); }
 
     int indexOf(const GameObject* o) const {
         for (int i = 0; i < store.count; ++i) {
@@ -54,8 +48,8 @@ class SightTest : public ::testing::Test {
         return s;
     }
 
-    ObstacleStore store;
-    std::vector<std::unique_ptr<Obstacle>> walls;
+    TestWorld world;
+    ObstacleStore& store = world.store;
 };
 
 // Expects the generator to have made exactly `used` of the draws.
@@ -163,13 +157,7 @@ TEST_F(StackedWalls, TargetBeyondBothEndsTakesTheNearerEndWithoutADraw) {
 
 TEST_F(SightTest, ChainSurvivesTheRemovalOfAnEarlierEntry) {
     // Enemies sit in the store before the walls; when one dies every wall moves down a slot.
-    GameObject enemy;
-    enemy.kind = 0;
-    enemy.x = 50;
-    enemy.y = 50;
-    enemy.width = kW;
-    enemy.height = kH;
-    store.insert(&enemy);
+    Probe& enemy = world.add(KindEnemy, 50, 50, kW, kH);
     wall(300, 100, 64, 256);
     wall(300, 356, 64, 256);
     ASSERT_TRUE(store.remove(&enemy));
