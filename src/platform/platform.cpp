@@ -8,6 +8,7 @@
 #include "platform/log.h"
 #include "platform/scancode_table.h"
 #include "platform/window_local.h"
+#include "sound/sound_manager.h"
 
 #include <SDL.h>
 
@@ -48,6 +49,7 @@ void initPlatform() {
         logMessage("Failed to initialise Direct Draw.");
     }
     logMessage("Initializing OS Handler");
+    initSound();
     logMessage("Init. Direct Draw");
     createRegistry();
     logMessage("Init. Direct Input");
@@ -56,6 +58,7 @@ void initPlatform() {
 }
 
 void shutdownPlatform() {
+    shutdownSound();
     releaseRegistry();
     releaseDisplay();
     closeGameWindow();

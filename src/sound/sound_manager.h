@@ -1,0 +1,54 @@
+#pragma once
+// The sound table: every sound is one WAV file held by its own buffer and played by its own
+// source, named by a handle. No positioning, volume or mixing of our own.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// One loaded sound. The names are the sound library's; 0 means none was made (no device).
+struct SoundRecord {
+    std::uint32_t source = 0;
+    std::uint32_t buffer = 0;
+    std::string path; // as given to loadSound, for dumps
+};
+
+struct SoundManager {
+    std::string description; // "Sound Manager System Layer (SMSL)"
+    std::string vendor;      // the sound library's identification, taken by initSound;
+    std::string version;     // empty when no device could be opened
+    std::string extensions;
+    std::vector<SoundRecord> sounds; // in load order: sounds[handle]
+    int count = 0;                   // number of sounds, also the next handle
+    bool deviceOpen = false;         // false: every operation keeps the table but stays silent
+};
+
+// Opens the default sound device. Without one it logs one error line and the layer runs on
+// silently: handles are still given out and every call is harmless.
+void initSound();
+
+// Loads a WAV file into a new buffer with its own source, looping off. Always returns the
+// next handle (0, 1, 2, ... in load order); a file that cannot be read gives a sound that
+// plays silence.
+int loadSound(const char* fileName);
+
+// Starts the sound, or restarts it from the beginning when it is already playing.
+// A handle outside 0 to count - 1 does nothing, as in the three calls below.
+void playSound(int handle);
+
+void stopSound(int handle);
+
+// on = 1 loops, on = 0 plays once; any other value changes nothing. Takes effect at once,
+// also on a sound that is playing.
+void setSoundLoop(int handle, int on);
+
+// Stops every loaded sound.
+void stopAllSounds();
+
+// Stops everything, frees the samples, forgets every handle and closes the device.
+void shutdownSound();
+
+// True while the sound's source is playing (false for a bad handle or without a device).
+bool soundPlaying(int handle);
+
+// The table as it stands, read-only, for dumps and tests.
+const SoundManager& soundManager();
