@@ -1,0 +1,3 @@
+#include "game/assets.h"
+
+Assets assets;

@@ -1,0 +1,103 @@
+#include "game/projectile.h"
+
+#include "collision/movement.h"
+#include "collision/obstacle_store.h"
+#include "graphics/sprite_registry.h"
+#include "platform/clock.h"
+
+ProjectileList* projectiles = nullptr;
+
+namespace {
+constexpr float kLifeSeconds = 100.0f;
+constexpr float kWindowHalf = 500.0f; // projectiles farther than this from the view centre
+} // namespace
+
+Projectile::Projectile(int sprite, int width, int height, float speed, int ownerKind, float x,
+                       float y, float dirX, float dirY) {
+    this->sprite = sprite;
+    this->x = x;
+    this->y = y;
+    this->width = width;
+    this->height = height;
+    this->speed = speed;
+    life = kLifeSeconds;
+    moveX = dirX * speed;
+    moveY = dirY * speed;
+    kind = KindProjectile;
+    ignoreKind = ownerKind;
+    column = 1;
+    pushX = 0;
+    pushY = 0;
+    seesTarget = false;
+}
+
+void Projectile::collide(GameObject* other, int side, int flag) {
+    hit(other, side, flag);
+}
+
+void Projectile::hit(GameObject*, int, int) {}
+
+void Projectile::update() {
+    decayPush(*this);
+    moveWithCollision(this, obstacles);
+    // Drawn at the point reached, also in the frame in which it struck something.
+    drawSprite(sprite, static_cast<int>(x), static_cast<int>(y), 1, 1);
+    leaveTrail();
+}
+
+ProjectileList::~ProjectileList() {
+    while (head != nullptr)
+        unlinkAndDestroy(nullptr, head);
+}
+
+bool ProjectileList::add(Projectile* p) {
+    if (p == nullptr) return false;
+    // A projectile the store cannot hold would fly through everything and could never be
+    // taken out of the store again; it is dropped before it is ever listed.
+    if (obstacles == nullptr || !obstacles->insert(p)) {
+        delete p;
+        return false;
+    }
+    p->next = head;
+    head = p;
+    return true;
+}
+
+void ProjectileList::remove(Projectile* p) {
+    Projectile* previous = nullptr;
+    for (Projectile* at = head; at != nullptr; previous = at, at = at->next) {
+        if (at == p) {
+            unlinkAndDestroy(previous, at);
+            return;
+        }
+    }
+}
+
+void ProjectileList::unlinkAndDestroy(Projectile* previous, Projectile* p) {
+    // Out of the store first, while its rectangle still names the cells it is recorded in.
+    if (obstacles != nullptr) obstacles->remove(p);
+    (previous == nullptr ? head : previous->next) = p->next;
+    delete p;
+}
+
+void ProjectileList::update(float viewX, float viewY) {
+    Projectile* previous = nullptr;
+    Projectile* p = head;
+    while (p != nullptr) {
+        p->life -= frameTime() / 1000.0f;
+        // Bounds included on every side; outside the square a projectile is dropped at once,
+        // however long it had left to live.
+        bool inWindow = viewX - kWindowHalf <= p->x && p->x <= viewX + kWindowHalf &&
+                        viewY - kWindowHalf <= p->y && p->y <= viewY + kWindowHalf;
+        if (inWindow)
+            p->update();
+        else
+            p->life = 0;
+        Projectile* next = p->next;
+        if (p->life <= 0.0f)
+            unlinkAndDestroy(previous, p);
+        else
+            previous = p;
+        p = next;
+    }
+}
