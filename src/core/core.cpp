@@ -1,9 +1,23 @@
 #include "core/core.h"
 
+#include "core/asset_table.h"
 #include "core/game_screen.h"
 #include "core/gui.h"
+#include "game/player.h"
+#include "game/world.h"
 #include "platform/log.h"
 #include "platform/platform.h"
+
+#include <new>
+
+void createHeroAndWorld() {
+    hero = new (std::nothrow) Player();
+    if (hero == nullptr) {
+        logMessage("error on player allocation!");
+        return;
+    }
+    gameScreen.world = new World(hero);
+}
 
 Core::Core() {
     initPlatform();
@@ -13,6 +27,11 @@ Core::Core() {
     logMessage("Team Tallowfork\n");
     logMessage("Made it here 1");
     started = hasWindow();
+    // Without a display there is nothing to play on: shut down at once, in order.
+    if (!started) return;
+    loadStartupAssets();
+    createHeroAndWorld();
+    createGuiTextures();
 }
 
 Core::~Core() {
@@ -22,14 +41,22 @@ Core::~Core() {
 
 int Core::run() {
     if (!started) return 1;
-    logMessage("Core Main Loop\n");
-    loopState = 0;
+    startLoop();
     while (runPass()) {}
     return 0;
 }
 
+void Core::startLoop() {
+    logMessage("Core Main Loop\n");
+    loopState = 0;
+}
+
 bool Core::runPass() {
     pumpMessages();
+    return updateScreens();
+}
+
+bool Core::updateScreens() {
     const int next = loopState != 0 ? gameScreen.updateGame() : gui.updateTitle();
     loopState = static_cast<std::int16_t>(next);
     // A close request from the window manager ends the loop after this pass, through the

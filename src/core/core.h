@@ -2,6 +2,10 @@
 // The application object: building it is the whole start-up, destroying it the shutdown.
 #include <cstdint>
 
+// Creates the hero and, for it, the World that builds the level; logs when the hero cannot be
+// made, and then no World is built.
+void createHeroAndWorld();
+
 class Core {
   public:
     // Starts the platform services, then loads the game and its screens.
@@ -15,9 +19,15 @@ class Core {
     // found no display to show the game on.
     int run();
 
-    // Runs one pass: the message pump, then the title screens or the game. Returns false once
-    // the loop is over. The simulator drives the loop through this.
+    // The loop's first step: logs its start and sets the state to the title screens.
+    void startLoop();
+
+    // Runs one pass: the message pump, then updateScreens. False once the loop is over.
     bool runPass();
+
+    // The pass after the pump: the title screens or the game by the loop state. False once
+    // the loop is over. The simulator drives and times the loop through this.
+    bool updateScreens();
 
     // 0 = title screens, -1 = stop, any other value = game. The screens' int results are
     // stored as 16-bit values.

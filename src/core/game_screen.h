@@ -1,9 +1,17 @@
 #pragma once
-// The game screen's record, filled while the Core is built (see gui.h).
+// The game screen: one World pass, then the head-up display over it. The record is a global
+// filled while the Core is built (see gui.h), so it has no initialisation of its own.
+
+class World;
 
 struct GameScreen {
+    World* world; // the level, built once at start-up
+
     // One game pass; returns the next loop state (1 keep playing, 0 end screen, -1 stop).
     int updateGame();
 };
 
 extern GameScreen gameScreen;
+
+// Draws the head-up display from the hero's counters and its current weapon.
+void drawHud();

@@ -1,10 +1,39 @@
 #pragma once
-// The title screens' record. It has no initialisation of its own: it is a global filled while
-// the Core is built, which may happen before its own construction.
+// The title screens: the menu, the intro that rises before the game and the end screen that
+// rises after it. The record is a global filled while the Core is built, which may happen
+// before its own construction, so it has no initialisation of its own.
 
 struct Gui {
+    int menuSprite;   // the menu picture
+    int cursorSprite; // the animated menu cursor
+    int letterFont;   // capitals A-Z, one glyph per frame
+    int digitFont;    // digits 0-9, one glyph per frame
+    int introSprite;  // the intro picture
+    int endSprite;    // the end picture
+    int selection;    // highlighted menu entry: 0 play, 1 quit
+    int cursorFrame;  // the cursor's animation frame
+    float menuClock;  // ms spent on the menu
+    float introClock; // ms spent on the intro screen; never reset, the intro shows once a run
+    float endClock;   // ms spent on the end screen
+    int screen;       // 0 menu, 1 intro, 2 or 3 end screen
+    int scrollOffset; // pixels the intro or end picture has risen
+
     // One pass of the title screens; returns the next loop state (0 stay, 1 game, -1 stop).
     int updateTitle();
+
+  private:
+    int updateMenu();
+    int updateIntro();
+    int updateEnd();
 };
 
 extern Gui gui;
+
+// The intro music's sound handle; -1 until createGuiTextures loads it.
+extern int introMusic;
+
+// Loads the six title sprites, resets the title state and starts the looping intro music.
+void createGuiTextures();
+
+// Stops every sound, loops the outro music and turns the title screens to the end screen.
+void startEndScreen();

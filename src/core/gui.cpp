@@ -1,0 +1,133 @@
+#include "core/gui.h"
+
+#include "game/assets.h"
+#include "graphics/display.h"
+#include "graphics/sprite_registry.h"
+#include "platform/clock.h"
+#include "platform/key_state.h"
+#include "platform/log.h"
+#include "sound/sound_manager.h"
+
+Gui gui;
+int introMusic = -1;
+
+namespace {
+
+constexpr float kScrollPxPerMs = 0.03f;
+constexpr int kIntroRise = 600;
+constexpr int kEndRise = 1300;
+constexpr int kMenuEntries = 2;
+
+// The view is set from the previous pass's offset, so the picture lags one pass behind.
+void beginRisingPicture(int offset) {
+    clearScreen(0);
+    setViewCentre(400, offset - 300);
+}
+
+int rise(float clockMs, int limit) {
+    const int offset = static_cast<int>(clockMs * kScrollPxPerMs);
+    return offset > limit ? limit : offset;
+}
+
+} // namespace
+
+void createGuiTextures() {
+    logMessage("Creating Textures for GUI");
+    gui.cursorSprite = assets.rocketAnimated = loadImage("./images/rocket_animated", 2);
+    gui.menuSprite = assets.gui = loadImage("./images/GUI", 2);
+    gui.introSprite = assets.introScreen = loadImage("./images/intro_screen", 2);
+    gui.endSprite = assets.endScreen = loadImage("./images/end_screen", 2);
+    gui.letterFont = assets.fontAzV = loadImage("./images/fontaz_v", 2);
+    gui.digitFont = assets.font09V = loadImage("./images/font09_v", 2);
+    gui.selection = 0;
+    gui.screen = 0;
+    gui.menuClock = 0;
+    gui.introClock = 0;
+    gui.endClock = 0;
+    gui.scrollOffset = 0;
+    introMusic = assets.introSound = loadSound("./sounds/intro.wav");
+    setSoundLoop(introMusic, 1);
+    playSound(introMusic);
+}
+
+void startEndScreen() {
+    stopAllSounds();
+    setSoundLoop(assets.outroSound, 1);
+    playSound(assets.outroSound);
+    gui.screen = 3;
+}
+
+int Gui::updateTitle() {
+    switch (screen) {
+    case 0:
+        return updateMenu();
+    case 1:
+        return updateIntro();
+    default:
+        return updateEnd();
+    }
+}
+
+int Gui::updateMenu() {
+    setViewCentre(400, 300);
+    menuClock += frameTime();
+    cursorFrame = static_cast<int>(menuClock / 60);
+    if (keyDown(kUpKey)) {
+        --selection;
+        clearKey(kUpKey);
+    }
+    if (keyDown(kDownKey)) {
+        ++selection;
+        clearKey(kDownKey);
+    }
+    // Enter is tested before the wrap: Up and Enter in one pass on the first entry leave the
+    // selection at -1 here, so nothing is taken and the cursor wraps to the second entry.
+    if (enterKeyDown()) {
+        clearKey(kEnterKey);
+        if (selection == 0) {
+            screen = 1;
+            return 0;
+        }
+        if (selection == 1) {
+            screen = 2;
+            return -1;
+        }
+    }
+    if (selection < 0) selection = kMenuEntries - 1;
+    if (selection >= kMenuEntries) selection = 0;
+    // The menu picture covers the whole screen, so nothing is cleared first.
+    drawSprite(menuSprite, 0, 0, 0, 0);
+    drawSprite(cursorSprite, 260, 333 + 57 * selection, cursorFrame, 0);
+    return 0;
+}
+
+int Gui::updateIntro() {
+    beginRisingPicture(scrollOffset);
+    if (keyDown(kEscapeKey)) {
+        // Cleared here, so the same press does not also end the game.
+        clearKey(kEscapeKey);
+        screen = 0;
+        scrollOffset = 0;
+        stopSound(introMusic);
+        return 1;
+    }
+    introClock += frameTime();
+    scrollOffset = rise(introClock, kIntroRise);
+    drawSprite(introSprite, 0, 0, 0, 0);
+    return 0;
+}
+
+int Gui::updateEnd() {
+    beginRisingPicture(scrollOffset);
+    if (keyDown(kEscapeKey)) {
+        clearKey(kEscapeKey);
+        screen = 0;
+        endClock = 0;
+        scrollOffset = 0;
+        return -1;
+    }
+    endClock += frameTime();
+    scrollOffset = rise(endClock, kEndRise);
+    drawSprite(endSprite, 0, 0, 0, 0);
+    return 0;
+}

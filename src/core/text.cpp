@@ -1,0 +1,48 @@
+#include "core/text.h"
+
+#include "core/gui.h"
+#include "graphics/sprite_registry.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace {
+
+constexpr int kAdvance = 20;
+
+struct WorldPoint {
+    int x;
+    int y;
+};
+
+WorldPoint screenToWorld(int screenX, int screenY) {
+    int centreX = 0;
+    int centreY = 0;
+    getViewCentre(centreX, centreY);
+    return {screenX + centreX - 400, screenY + centreY - 300};
+}
+
+} // namespace
+
+void drawText(int screenX, int screenY, const char* format, ...) {
+    const WorldPoint at = screenToWorld(screenX, screenY);
+    if (format == nullptr) return;
+    char text[256];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, format, args); // cut to 255 characters
+    va_end(args);
+    for (int i = 0; text[i] != '\0'; ++i) {
+        const int code = static_cast<signed char>(text[i]);
+        const int x = at.x + kAdvance * i;
+        if (code >= '0' && code <= '9')
+            drawSprite(gui.digitFont, x, at.y, code - '0', 0);
+        else if (code != ' ')
+            drawSprite(gui.letterFont, x, at.y, code - 'A', 0);
+    }
+}
+
+void drawIcon(int sprite, int screenX, int screenY) {
+    const WorldPoint at = screenToWorld(screenX, screenY);
+    drawSprite(sprite, at.x, at.y, 0, 0);
+}

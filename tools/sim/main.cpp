@@ -1,0 +1,98 @@
+// quorvish-sim: runs the real game headless on a manual clock, with scripted keys, and
+// writes state dumps, screenshots and timing figures.
+#include "dump.h"
+#include "key_script.h"
+#include "options.h"
+#include "pass_stats.h"
+
+#include "core/core.h"
+#include "graphics/display.h"
+#include "platform/clock.h"
+#include "platform/manual_clock.h"
+#include "platform/platform.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+int fail(const std::string& message) {
+    std::fprintf(stderr, "quorvish-sim: %s\n%s\n", message.c_str(), kUsage);
+    return 2;
+}
+
+void sendKeys(const KeyScript& script, int pass) {
+    const auto [first, last] = script.equal_range(pass);
+    for (auto it = first; it != last; ++it)
+        queueKeyEvent(it->second.scanCode, it->second.down);
+}
+
+void writeOutputs(const SimOptions& options, const Core& core, int pass) {
+    const auto [dumpFirst, dumpLast] = options.dumps.equal_range(pass);
+    for (auto it = dumpFirst; it != dumpLast; ++it)
+        if (!writeDump(it->second, core, pass))
+            std::fprintf(stderr, "quorvish-sim: cannot write %s\n", it->second.c_str());
+    const auto [shotFirst, shotLast] = options.shots.equal_range(pass);
+    for (auto it = shotFirst; it != shotLast; ++it)
+        if (!saveBackBuffer(it->second.c_str()))
+            std::fprintf(stderr, "quorvish-sim: cannot write %s\n", it->second.c_str());
+}
+
+bool killsBefore(const SimOptions& options, int pass) {
+    for (int kill : options.killPasses)
+        if (kill == pass) return true;
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string error;
+    const std::optional<SimOptions> options = parseOptions(argc, argv, error);
+    if (!options) return fail(error);
+    KeyScript keys;
+    if (!options->keysFile.empty()) {
+        const std::optional<KeyScript> script = readKeyScript(options->keysFile, error);
+        if (!script) return fail(error);
+        keys = *script;
+    }
+    // Outputs are named relative to where the simulator was started, the game runs in its dir.
+    const std::filesystem::path startDir = std::filesystem::current_path();
+    SimOptions resolved = *options;
+    for (auto* files : {&resolved.dumps, &resolved.shots})
+        for (auto& [pass, file] : *files)
+            file = std::filesystem::absolute(startDir / file).string();
+    std::error_code ec;
+    std::filesystem::current_path(options->dir, ec);
+    if (ec) return fail("cannot enter " + options->dir);
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("ALSOFT_DRIVERS", "null", 0);
+
+    ManualClockSource clock;
+    setClockSource(&clock);
+    PassStats stats;
+    const auto startUp = std::chrono::steady_clock::now();
+    auto core = std::make_unique<Core>();
+    stats.setStartUp(std::chrono::steady_clock::now() - startUp);
+    setFramePacing(false);
+
+    core->startLoop();
+    for (int pass = 1; pass <= options->passes; ++pass) {
+        sendKeys(keys, pass);
+        if (killsBefore(*options, pass)) killEveryEnemy();
+        clock.advance(options->frameMs);
+        pumpMessages();
+        const auto begin = std::chrono::steady_clock::now();
+        const bool goOn = core->updateScreens();
+        stats.add(std::chrono::steady_clock::now() - begin);
+        writeOutputs(resolved, *core, pass);
+        if (!goOn) break;
+    }
+    core.reset();
+    setClockSource(nullptr);
+    if (options->stats) stats.print(stdout);
+    return 0;
+}

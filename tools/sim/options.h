@@ -1,0 +1,24 @@
+#pragma once
+// The simulator's command line.
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct SimOptions {
+    std::string dir;                       // the game folder to run in
+    int passes = 0;                        // main-loop passes to run
+    double frameMs = 16.667;               // the manual clock's step per pass
+    std::string keysFile;                  // optional key script
+    std::multimap<int, std::string> dumps; // pass -> JSON file
+    std::multimap<int, std::string> shots; // pass -> BMP file
+    std::vector<int> killPasses;           // before these passes every enemy's health is set to 0
+    bool stats = false;
+};
+
+// Parses argv; on a bad argument returns nothing and sets error to a one-line message.
+std::optional<SimOptions> parseOptions(int argc, char** argv, std::string& error);
+
+inline constexpr const char* kUsage =
+    "usage: quorvish-sim --dir GAME_DIR --passes N [--frame-ms MS] [--keys FILE] "
+    "[--dump PASS:FILE.json]... [--shot PASS:FILE.bmp]... [--kill-enemies PASS]... [--stats]";
