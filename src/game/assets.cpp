@@ -1,3 +1,5 @@
 #include "game/assets.h"
 
-Assets assets;
+// constinit: the game's start-up runs while globals are being built, so this must be in
+// place before any constructor runs.
+constinit Assets assets;

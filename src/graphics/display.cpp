@@ -19,7 +19,9 @@ struct Display {
     int screenDepth = 0;
 };
 
-Display display;
+// constinit: the game's start-up runs while globals are being built, so this must be in
+// place before any constructor runs.
+constinit Display display;
 
 SDL_Surface* createBackBuffer(int width, int height) {
     SDL_Surface* surface =

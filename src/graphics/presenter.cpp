@@ -20,7 +20,9 @@ struct Presenter {
     Uint64 lastFlip = 0;
 };
 
-Presenter presenter;
+// constinit: the game's start-up runs while globals are being built, so this must be in
+// place before any constructor runs.
+constinit Presenter presenter;
 
 SDL_Renderer* createRenderer(SDL_Window* window) {
     const Uint32 attempts[] = {SDL_RENDERER_PRESENTVSYNC, 0, SDL_RENDERER_SOFTWARE};

@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr std::size_t kMaxBasePath = 255;
 
 // A sprite that is missing a key, or gives no frames or no cell size, cannot be drawn;
 // without this a missing totalFrames would be a division by zero in selectCell.

@@ -3,9 +3,13 @@
 // giving the cell size and the number of frames. Rows are frames, columns are variants the
 // caller picks by number. A base path such as "./images/player" names "./images/player.bmp"
 // and "./images/player.ini".
+#include <cstddef>
 #include <cstdint>
 
 struct Surface;
+
+// Base paths have room for 255 characters; a longer one loads nothing.
+inline constexpr std::size_t kMaxBasePath = 255;
 
 struct Sprite {
     Surface* surface = nullptr; // owned: the whole bitmap, keyed on magenta

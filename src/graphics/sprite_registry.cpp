@@ -6,7 +6,7 @@
 #include "platform/log.h"
 
 #include <cmath>
-#include <string>
+#include <cstdio>
 
 namespace {
 
@@ -23,10 +23,14 @@ struct SpriteRegistry {
     int viewTop = 0;
     int viewRight = 2 * kHalfViewWidth;
     int viewBottom = 2 * kHalfViewHeight;
-    std::string paths[kRegistryCapacity]; // for the simulator's reports only
+    // For the simulator's reports only. Plain characters keep the registry free of
+    // destructors: shutdown runs while globals are being destroyed.
+    char paths[kRegistryCapacity][kMaxBasePath + 1] = {};
 };
 
-SpriteRegistry registry;
+// constinit: the game's start-up runs while globals are being built, so this must be in
+// place before any constructor runs.
+constinit SpriteRegistry registry;
 
 void loadBackground(const char* path) {
     // A new background replaces the old one, whose surface would otherwise be lost.
@@ -41,7 +45,8 @@ int loadNextSprite(const char* path) {
     }
     const int handle = registry.count++;
     loadSprite(registry.sprites[handle], path);
-    registry.paths[handle] = path != nullptr ? path : "";
+    std::snprintf(registry.paths[handle], sizeof registry.paths[handle], "%s",
+                  path != nullptr ? path : "");
     return handle;
 }
 
@@ -122,7 +127,7 @@ void createRegistry() {
     setViewCentre(kHalfViewWidth, kHalfViewHeight);
     for (int handle = 0; handle < registry.capacity; ++handle) {
         registry.sprites[handle] = Sprite{};
-        registry.paths[handle].clear();
+        registry.paths[handle][0] = '\0';
     }
 }
 
@@ -133,6 +138,6 @@ int spriteCount() {
 SpriteInfo spriteInfo(int handle) {
     if (handle < 0 || handle >= registry.count) return SpriteInfo{"", false, 0, 0, 0};
     const Sprite& sprite = registry.sprites[handle];
-    return SpriteInfo{registry.paths[handle].c_str(), sprite.loaded != 0, sprite.totalFrames,
+    return SpriteInfo{registry.paths[handle], sprite.loaded != 0, sprite.totalFrames,
                       sprite.spriteWidth, sprite.spriteHeight};
 }

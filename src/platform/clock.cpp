@@ -25,9 +25,11 @@ struct FrameClock {
     float frameTimeValue = 0.0f;
 };
 
-const SdlClockSource sdlSource;
-const ClockSource* source = &sdlSource;
-FrameClock frameClock;
+// constinit: the game's start-up runs while globals are being built, so this must be in
+// place before any constructor runs.
+constinit const SdlClockSource sdlSource;
+constinit const ClockSource* source = &sdlSource;
+constinit FrameClock frameClock;
 
 std::uint64_t rawSample() {
     return frameClock.mode == 1 ? source->counter() : source->ticks();

@@ -6,7 +6,9 @@
 
 namespace {
 
-std::array<KeyEntry, 256> keys{};
+// constinit: the game's start-up runs while globals are being built, so this must be in
+// place before any constructor runs.
+constinit std::array<KeyEntry, 256> keys{};
 
 KeyEntry& entry(int scanCode) {
     return keys[static_cast<std::uint8_t>(scanCode)];

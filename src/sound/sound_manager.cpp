@@ -8,7 +8,12 @@
 
 namespace {
 
-SoundManager manager;
+// Made on first use and never destroyed: the game starts while globals are being built and
+// shuts down while they are being destroyed, and must find the table both times.
+SoundManager& table() {
+    static SoundManager* const manager = new SoundManager();
+    return *manager;
+}
 
 std::string libraryString(ALenum name) {
     const ALchar* text = alGetString(name);
@@ -17,8 +22,8 @@ std::string libraryString(ALenum name) {
 
 // The record that a call may touch, or null for a handle outside the table or no device.
 const SoundRecord* playable(int handle) {
-    if (!manager.deviceOpen || handle < 0 || handle >= manager.count) return nullptr;
-    return &manager.sounds[static_cast<std::size_t>(handle)];
+    if (!table().deviceOpen || handle < 0 || handle >= table().count) return nullptr;
+    return &table().sounds[static_cast<std::size_t>(handle)];
 }
 
 void fillRecord(SoundRecord& record) {
@@ -37,28 +42,28 @@ void fillRecord(SoundRecord& record) {
 } // namespace
 
 void initSound() {
-    if (manager.deviceOpen) shutdownSound();
-    manager = SoundManager{};
-    manager.description = "Sound Manager System Layer (SMSL)";
+    if (table().deviceOpen) shutdownSound();
+    table() = SoundManager{};
+    table().description = "Sound Manager System Layer (SMSL)";
     // Without a device the game still runs, silently; this line tells the player why.
     if (alutInit(nullptr, nullptr) == AL_FALSE) {
         logError("Sound Manager: no sound device, the game runs silent (%s)",
                  alutGetErrorString(alutGetError()));
         return;
     }
-    manager.deviceOpen = true;
-    manager.vendor = libraryString(AL_VENDOR);
-    manager.version = libraryString(AL_VERSION);
-    manager.extensions = libraryString(AL_EXTENSIONS);
+    table().deviceOpen = true;
+    table().vendor = libraryString(AL_VENDOR);
+    table().version = libraryString(AL_VERSION);
+    table().extensions = libraryString(AL_EXTENSIONS);
 }
 
 int loadSound(const char* fileName) {
-    const int handle = manager.count;
+    const int handle = table().count;
     SoundRecord record;
     record.path = fileName != nullptr ? fileName : "";
-    if (manager.deviceOpen) fillRecord(record);
-    manager.sounds.push_back(std::move(record));
-    manager.count = static_cast<int>(manager.sounds.size());
+    if (table().deviceOpen) fillRecord(record);
+    table().sounds.push_back(std::move(record));
+    table().count = static_cast<int>(table().sounds.size());
     return handle;
 }
 
@@ -77,25 +82,25 @@ void setSoundLoop(int handle, int on) {
 }
 
 void stopAllSounds() {
-    for (int handle = 0; handle < manager.count; ++handle)
+    for (int handle = 0; handle < table().count; ++handle)
         stopSound(handle);
 }
 
 void shutdownSound() {
     stopAllSounds();
-    if (manager.deviceOpen) {
+    if (table().deviceOpen) {
         // A buffer still attached to a source cannot be deleted, so each source lets go first.
-        for (const SoundRecord& record : manager.sounds) {
+        for (const SoundRecord& record : table().sounds) {
             alSourcei(record.source, AL_BUFFER, 0);
             alDeleteBuffers(1, &record.buffer);
         }
     }
-    manager.sounds.clear();
-    manager.sounds.shrink_to_fit();
-    manager.count = 0;
+    table().sounds.clear();
+    table().sounds.shrink_to_fit();
+    table().count = 0;
     // The sources are not deleted one by one: they go with the context.
-    if (manager.deviceOpen) alutExit();
-    manager.deviceOpen = false;
+    if (table().deviceOpen) alutExit();
+    table().deviceOpen = false;
 }
 
 bool soundPlaying(int handle) {
@@ -107,5 +112,5 @@ bool soundPlaying(int handle) {
 }
 
 const SoundManager& soundManager() {
-    return manager;
+    return table();
 }

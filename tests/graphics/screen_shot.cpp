@@ -12,9 +12,7 @@
 
 #include "sprite_files.h"
 #include "support/work_dir.h"
-
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
+#include "support/x_screen.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -38,80 +36,6 @@ struct Layout {
     int left, top, width, height;
     bool exact;
 };
-
-struct Grab {
-    int width = 0, height = 0;
-    std::vector<std::uint32_t> pixels;
-    std::uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
-};
-
-int shift(unsigned long mask) {
-    int bits = 0;
-    while (mask != 0 && (mask & 1) == 0) {
-        mask >>= 1;
-        ++bits;
-    }
-    return bits;
-}
-
-Grab grabRoot() {
-    Grab screen;
-    Display* x = XOpenDisplay(nullptr);
-    if (x == nullptr) return screen;
-    const Window root = DefaultRootWindow(x);
-    XWindowAttributes attributes;
-    XGetWindowAttributes(x, root, &attributes);
-    XImage* image =
-        XGetImage(x, root, 0, 0, attributes.width, attributes.height, AllPlanes, ZPixmap);
-    if (image != nullptr) {
-        screen.width = attributes.width;
-        screen.height = attributes.height;
-        screen.pixels.resize(static_cast<std::size_t>(screen.width) * screen.height);
-        const int r = shift(image->red_mask), g = shift(image->green_mask),
-                  b = shift(image->blue_mask);
-        for (int py = 0; py < screen.height; ++py) {
-            for (int px = 0; px < screen.width; ++px) {
-                const unsigned long p = XGetPixel(image, px, py);
-                screen.pixels[static_cast<std::size_t>(py) * screen.width + px] =
-                    (((p & image->red_mask) >> r) << 16) | (((p & image->green_mask) >> g) << 8) |
-                    ((p & image->blue_mask) >> b);
-            }
-        }
-        XDestroyImage(image);
-    }
-    XCloseDisplay(x);
-    return screen;
-}
-
-// Xvfb runs no window manager to honour the full-screen request, so the test does the
-// manager's part: the game window is moved and sized to cover the screen.
-bool coverScreenWithWindow(const char* title) {
-    Display* x = XOpenDisplay(nullptr);
-    if (x == nullptr) return false;
-    const Window root = DefaultRootWindow(x);
-    XWindowAttributes screen;
-    XGetWindowAttributes(x, root, &screen);
-    Window parent = 0, unused = 0;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    bool found = false;
-    if (XQueryTree(x, root, &unused, &parent, &children, &count) != 0) {
-        for (unsigned int i = 0; i < count; ++i) {
-            char* name = nullptr;
-            if (XFetchName(x, children[i], &name) != 0 && name != nullptr) {
-                if (std::string(name) == title) {
-                    XMoveResizeWindow(x, children[i], 0, 0, screen.width, screen.height);
-                    found = true;
-                }
-                XFree(name);
-            }
-        }
-        if (children != nullptr) XFree(children);
-    }
-    XSync(x, False);
-    XCloseDisplay(x);
-    return found;
-}
 
 bool near(std::uint32_t a, std::uint32_t b) {
     for (int s = 0; s < 24; s += 8) {
@@ -177,10 +101,6 @@ void writeFiles() {
     writeFile("box.ini", "totalFrames = 1\nspriteWidth = 64\nspriteHeight = 64\n");
 }
 
-void saveScreen(const Grab& s, const std::string& path) {
-    if (!s.pixels.empty()) writeBitmapFile(path.c_str(), s.width, s.height, s.pixels.data());
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -217,7 +137,7 @@ int main(int argc, char** argv) {
     }
     shutdownPlatform();
     if (!fault.empty()) {
-        saveScreen(screen, shotPath);
+        saveGrab(screen, shotPath);
         std::fprintf(stderr, "screen shot check failed: %s (screen saved as %s)\n", fault.c_str(),
                      shotPath.c_str());
         return 1;

@@ -1,0 +1,23 @@
+// Helps the end-to-end scripts under Xvfb:
+//   x_screen cover TITLE        size the window of that title to the whole screen
+//   x_screen grab FILE.bmp      save the screen and print how much of it is not black
+#include "support/x_screen.h"
+
+#include <cstdio>
+#include <cstring>
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "cover") == 0)
+        return coverScreenWithWindow(argv[2]) ? 0 : 1;
+    if (argc == 3 && std::strcmp(argv[1], "grab") == 0) {
+        const Grab grab = grabRoot();
+        if (grab.pixels.empty()) return 1;
+        saveGrab(grab, argv[2]);
+        std::size_t lit = 0;
+        for (const std::uint32_t p : grab.pixels) lit += p != 0;
+        std::printf("%zu\n", 100 * lit / grab.pixels.size());
+        return 0;
+    }
+    std::fprintf(stderr, "usage: x_screen cover TITLE | x_screen grab FILE.bmp\n");
+    return 2;
+}
