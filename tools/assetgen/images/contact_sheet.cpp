@@ -27,8 +27,23 @@ int shown(int pixels, int scale) {
     return scale > 0 ? pixels * scale : pixels / -scale;
 }
 
+// The lettering has capitals only; underscores become dashes.
+std::string labelOf(std::string name) {
+    for (char& ch : name)
+        ch = ch == '_' ? '-' : char(std::toupper(static_cast<unsigned char>(ch)));
+    return name;
+}
+
+TextStyle labelStyle() {
+    TextStyle label;
+    label.scale = 1;
+    label.fill = kBone;
+    return label;
+}
+
 int blockWidth(const SpriteSheet& s) {
-    return s.columns * (shown(s.cellWidth, scaleFor(s)) + kCellGap);
+    return std::max(s.columns * (shown(s.cellWidth, scaleFor(s)) + kCellGap),
+                    textWidth(labelOf(s.name), labelStyle()) + 2);
 }
 int blockHeight(const SpriteSheet& s) {
     return kLabelHeight + s.totalFrames * (shown(s.cellHeight, scaleFor(s)) + kCellGap);
@@ -46,13 +61,6 @@ void drawCell(Image& img, const SpriteSheet& s, int frame, int column, int x, in
     for (int j = 0; j < shown(s.cellHeight, scale); ++j)
         for (int i = 0; i < shown(s.cellWidth, scale); ++i)
             img.set(x + i, y + j, cell.at(i * -scale, j * -scale));
-}
-
-// The lettering has capitals only; underscores become dashes.
-std::string labelOf(std::string name) {
-    for (char& ch : name)
-        ch = ch == '_' ? '-' : char(std::toupper(static_cast<unsigned char>(ch)));
-    return name;
 }
 
 } // namespace
@@ -76,9 +84,7 @@ Image makeContactSheet(const std::vector<SpriteSheet>& sheets) {
     }
     Image img(kSheetWidth, y + shelf + kMargin);
     paintGround(img, 200, 200);
-    TextStyle label;
-    label.scale = 1;
-    label.fill = kBone;
+    TextStyle label = labelStyle();
     for (std::size_t n = 0; n < sheets.size(); ++n) {
         const SpriteSheet& s = sheets[n];
         drawText(img, places[n].x + 1, places[n].y + 1, labelOf(s.name), label);

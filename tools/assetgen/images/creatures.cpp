@@ -15,7 +15,7 @@ constexpr float kFacingAngle[kFacings] = {90.0f, 270.0f, 0.0f, 180.0f};
 
 std::vector<Shape> beetleShapes(int frame) {
     // Tripod gait: three legs swing forward while the other three push back.
-    constexpr float swing[kFrames] = {0.0f, 1.4f, 0.0f, -1.4f};
+    constexpr float swing[kFrames] = {0.0f, 2.0f, 0.0f, -2.0f};
     std::vector<Shape> s;
     for (int i = 0; i < 3; ++i) {
         float root = 2.0f - 2.0f * float(i);
@@ -32,8 +32,8 @@ std::vector<Shape> beetleShapes(int frame) {
     s.push_back(capsule(5.8f, 1.0f, 6.7f, 0.3f, 0.55f, kChitin));
     s.push_back(ellipse(-1.0f, 0.0f, 4.8f, 4.6f, kShell));
     s.push_back(flat(box(-1.2f, 0.0f, 3.8f, 0.45f, kShell), 0));
-    s.push_back(flat(ellipse(-2.2f, -2.3f, 0.8f, 0.8f, kFlame), 2));
-    s.push_back(flat(ellipse(-2.2f, 2.3f, 0.8f, 0.8f, kFlame), 2));
+    s.push_back(flat(ellipse(-3.0f, -2.2f, 0.8f, 0.8f, kShell), 3));
+    s.push_back(flat(ellipse(-3.0f, 2.2f, 0.8f, 0.8f, kShell), 3));
     return s;
 }
 
@@ -101,18 +101,16 @@ std::vector<Shape> impShapes(int facing, int frame) {
     float b = bob[frame];
     float footL = frame == 1 ? -0.8f : 0.0f, footR = frame == 3 ? -0.8f : 0.0f;
     // Eyes shift towards the side the imp faces; from behind there are none.
-    float eyeShift = facing == 2 ? 1.3f : facing == 3 ? -1.3f : 0.0f;
+    float eyeShift = facing == 2 ? 1.0f : facing == 3 ? -1.0f : 0.0f;
     std::vector<Shape> s{
-        ellipse(3.3f, 8.3f + footL, 1.2f, 0.9f, kChitin),
-        ellipse(6.7f, 8.3f + footR, 1.2f, 0.9f, kChitin),
-        capsule(5.0f, 3.5f + b, 5.0f + lean[frame] - eyeShift * 0.5f, 1.2f + b, 1.3f, kFlame),
-        ellipse(5.0f, 5.6f + b, 3.5f, 3.1f, kEmber),
+        ellipse(3.4f, 8.0f + footL, 1.1f, 0.7f, kChitin),
+        ellipse(6.6f, 8.0f + footR, 1.1f, 0.7f, kChitin),
+        capsule(5.0f, 3.6f + b, 5.0f + lean[frame] - eyeShift * 0.4f, 2.0f + b, 1.1f, kFlame),
+        ellipse(5.0f, 5.6f + b, 3.3f, 2.8f, kEmber),
     };
     if (facing != 1) {
-        s.push_back(flat(box(3.9f + eyeShift, 5.5f + b, 0.5f, 0.75f, kFlame), 3));
-        s.push_back(flat(box(6.1f + eyeShift, 5.5f + b, 0.5f, 0.75f, kFlame), 3));
-    } else {
-        s.push_back(flat(box(5.0f, 5.2f + b, 0.5f, 1.5f, kEmber), 0));
+        s.push_back(flat(box(3.5f + eyeShift, 5.0f + b, 0.45f, 0.95f, kChitin), 0));
+        s.push_back(flat(box(6.5f + eyeShift, 5.0f + b, 0.45f, 0.95f, kChitin), 0));
     }
     return s;
 }

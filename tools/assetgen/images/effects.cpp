@@ -5,6 +5,7 @@
 #include "figure.h"
 #include "noise.h"
 #include "palette.h"
+#include "random.h"
 
 #include <algorithm>
 #include <cmath>
@@ -61,29 +62,39 @@ std::vector<Shape> chalkMark(float g) {
 }
 
 // A scorched pit: its edge wanders, its far (lower right) inner wall catches the light and
-// the near one lies in shadow, and it is rimmed in dark earth rather than the sprites' black
-// so it settles into the floor.
+// the near one lies in shadow, and it is rimmed in dark earth rather than the sprites' black,
+// with a spatter of soot around it, so it settles into the floor.
 void drawCrater(Image& img, int top, int size, float g, std::uint32_t seed) {
     float c = size / 2.0f;
+    auto radiusAt = [&](float dx, float dy) {
+        float wobble = valueNoise(std::atan2(dy, dx) * 4.0f + 20.0f, 3.0f, 1.0f, seed);
+        return (c - 5.0f) * g * (0.8f + 0.2f * wobble);
+    };
     for (int j = 0; j < size; ++j)
         for (int i = 0; i < size; ++i) {
             float dx = i + 0.5f - c, dy = j + 0.5f - c;
-            float angle = std::atan2(dy, dx);
-            float wobble = valueNoise(angle * 4.0f + 20.0f, 3.0f, 1.0f, seed);
-            float r = (c - 2.0f) * g * (0.8f + 0.2f * wobble);
-            float d = std::sqrt(dx * dx + dy * dy) / r;
+            float d = std::sqrt(dx * dx + dy * dy) / radiusAt(dx, dy);
             if (d > 1.0f) continue;
             float facing = -(dx + dy) / (std::sqrt(dx * dx + dy * dy) + 0.01f);
             Rgb colour;
-            if (d > 0.82f)
-                colour = facing > 0.3f ? kDirt[4] : kDirt[1]; // the thrown-up lip
+            if (d > 0.8f)
+                colour = facing > 0.3f ? kDirt[4] : kDirt[2]; // the thrown-up lip
             else if (d > 0.5f)
-                colour = facing > 0.2f ? kMortar.shade[0] : kDirt[2]; // inner wall
+                colour = facing > 0.2f ? kMortar.shade[1] : kDirt[1]; // inner wall
             else
-                colour = ditherThreshold(i, j) > 0.7f ? kMortar.shade[2] : kMortar.shade[1];
+                colour = hashUnit(i, j, seed + 1) > 0.92f ? kMortar.shade[1] : kMortar.shade[0];
             img.set(i, top + j, colour);
         }
     outlineRegion(img, 0, top, size, size, kDirt[0]);
+    for (int j = 0; j < size; ++j)
+        for (int i = 0; i < size; ++i) {
+            float dx = i + 0.5f - c, dy = j + 0.5f - c;
+            float d = std::sqrt(dx * dx + dy * dy) / radiusAt(dx, dy);
+            // Soot thins out with distance from the rim.
+            if (d > 1.1f && d < 1.45f && !img.opaque(i, top + j) &&
+                hashUnit(i, j, seed) < (1.45f - d) * 1.2f)
+                img.set(i, top + j, kDirt[0]);
+        }
 }
 
 SpriteSheet makeCrater() {

@@ -62,16 +62,17 @@ bool tuftAt(int x, int y, Rgb& out) {
 
 Rgb earthPixel(int x, int y) {
     float fx = float(x), fy = float(y);
-    float earth = fractalNoise(fx, fy, 180.0f, 4, kEarthSeed);
+    float earth = fractalNoise(fx, fy, 220.0f, 3, kEarthSeed);
+    float clods = fractalNoise(fx, fy, 40.0f, 2, kEarthSeed + 1);
     float grain = valueNoise(fx, fy, 3.0f, kGrainSeed);
-    float moss = fractalNoise(fx + 913.0f, fy + 77.0f, 260.0f, 3, kMossSeed);
+    float moss = fractalNoise(fx + 913.0f, fy + 77.0f, 200.0f, 3, kMossSeed);
     float dither = ditherThreshold(x, y) - 0.5f;
-    float v = (earth - 0.25f) * 2.0f + (grain - 0.5f) * 0.35f + dither * 0.25f;
-    if (moss + dither * 0.06f > 0.63f) {
-        int m = std::clamp(int(v * 4.0f), 0, 3);
-        return kMoss[m];
-    }
-    return kDirt[std::clamp(int(v * 5.0f) + 1, 0, 5)];
+    float v = 0.5f + (earth - 0.5f) * 1.1f + (clods - 0.5f) * 0.7f + (grain - 0.5f) * 0.3f +
+              dither * 0.22f;
+    if (moss + (clods - 0.5f) * 0.1f + dither * 0.05f > 0.65f)
+        return kMoss[std::clamp(int(v * 4.0f), 0, 3)];
+    // The darkest earth is kept for the shadows of pebbles and the border.
+    return kDirt[std::clamp(int(v * 4.0f) + 1, 1, 5)];
 }
 
 // One paving slab of the border: stone with its own grain, lit at its top and left edges.

@@ -71,10 +71,15 @@ std::vector<Shape> bolt() {
             capsule(22.0f, 15.0f, 12.0f, 29.0f, 2.6f, kFlame)};
 }
 
+Shape noEdge(Shape s) {
+    s.edgeLine = false;
+    return s;
+}
+
 std::vector<Shape> heart() {
     return {ellipse(10.5f, 12.0f, 7.0f, 7.0f, kMedic), ellipse(21.5f, 12.0f, 7.0f, 7.0f, kMedic),
-            capsule(10.0f, 15.0f, 16.0f, 26.0f, 5.0f, kMedic),
-            capsule(22.0f, 15.0f, 16.0f, 26.0f, 5.0f, kMedic),
+            noEdge(capsule(10.0f, 15.0f, 16.0f, 26.0f, 5.0f, kMedic)),
+            noEdge(capsule(22.0f, 15.0f, 16.0f, 26.0f, 5.0f, kMedic)),
             flat(ellipse(8.5f, 10.0f, 2.0f, 1.6f, kMedic), 3)};
 }
 

@@ -26,7 +26,6 @@ std::vector<Shape> rocketShapes() {
     for (auto [dx, dy] : {std::pair{1.0f, 1.0f}, {1.0f, -1.0f}, {-1.0f, 1.0f}, {-1.0f, -1.0f}})
         s.push_back(capsule(16.0f, 16.0f, 16.0f + 6.5f * dx, 16.0f + 6.5f * dy, 1.4f, kRust));
     s.push_back(ellipse(16.0f, 16.0f, 4.8f, 4.8f, kGunMetal));
-    s.push_back(box(16.0f, 16.0f, 4.6f, 1.0f, kMedic));
     s.push_back(flat(ellipse(14.6f, 14.4f, 1.1f, 1.1f, kBone), 3));
     return s;
 }

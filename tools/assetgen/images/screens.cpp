@@ -91,7 +91,7 @@ Image menuPicture(const std::vector<SpriteSheet>& sprites) {
     int textTop = (kCursorH - kGlyphRows * entry.scale) / 2;
     drawText(img, kCursorX + kCursorW + 14, kEntryY[0] + textTop, "PLAY", entry);
     drawText(img, kCursorX + kCursorW + 14, kEntryY[1] + textTop, "QUIT", entry);
-    showCell(img, find(sprites, "player"), 0, 1, 40, 330, 4);
+    showCell(img, find(sprites, "player"), 0, 1, 50, 350, 3);
     showCell(img, find(sprites, "mario_big"), 1, 3, 660, 300, 5);
     showCell(img, find(sprites, "mario"), 1, 3, 596, 440, 4);
     showCell(img, find(sprites, "fire_mario"), 0, 3, 700, 470, 5);
