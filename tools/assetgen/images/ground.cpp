@@ -75,28 +75,30 @@ Rgb earthPixel(int x, int y) {
     return kDirt[std::clamp(int(v * 4.0f) + 1, 1, 5)];
 }
 
-// One paving slab of the border: stone with its own grain, lit at its top and left edges.
+// One paving slab of the border: dark slate, unlike the walls' pale stone, lit at its top
+// and left edges.
 Rgb slabPixel(int x, int y, int slabX, int slabY, int size) {
     int i = x - slabX, j = y - slabY;
-    if (i < 2 || j < 2 || i >= size - 1 || j >= size - 1) return kMortar.shade[1];
+    if (i < 2 || j < 2 || i >= size - 1 || j >= size - 1) return kMortar.shade[0];
     std::uint32_t h = hashPoint(slabX, slabY, kSlabSeed);
     float grain = fractalNoise(float(x), float(y), 12.0f, 2, kSlabSeed + (h & 0xFF));
-    int shade = grain + ditherThreshold(x, y) * 0.3f > 0.62f ? 2 : 1;
-    if (i < 4 || j < 4) shade = 3;
-    if (i >= size - 3 || j >= size - 3) shade = 0;
-    return kStone.shade[shade];
+    Rgb face = grain + ditherThreshold(x, y) * 0.3f > 0.62f ? kStone.shade[0] : kMortar.shade[3];
+    if (i < 4 || j < 4) face = kStone.shade[1];
+    if (i >= size - 3 || j >= size - 3) face = kMortar.shade[1];
+    return face;
 }
 
 Rgb borderPixel(int x, int y) {
     // Slabs run along each edge; the corner squares line up with both runs.
-    int along = (y < kBorder || y >= kArenaSize - kBorder) ? x : y;
-    int slab = (along / kBorder) * kBorder;
-    int slabX = (y < kBorder || y >= kArenaSize - kBorder)
-                    ? slab
-                    : (x < kBorder ? 0 : kArenaSize - kBorder);
-    int slabY = (y < kBorder || y >= kArenaSize - kBorder)
-                    ? (y < kBorder ? 0 : kArenaSize - kBorder)
-                    : slab;
+    bool across = y < kBorder || y >= kArenaSize - kBorder;
+    int slab = ((across ? x : y) / kBorder) * kBorder;
+    int far = kArenaSize - kBorder;
+    int slabX = across ? slab : (x < kBorder ? 0 : far);
+    int slabY = across ? (y < kBorder ? 0 : far) : slab;
+    // A worn ochre line painted along the inner edge marks the arena's limit.
+    int inset = std::min(std::min(x, y), std::min(kArenaSize - 1 - x, kArenaSize - 1 - y));
+    if (inset >= kBorder - 11 && inset < kBorder - 6 && hashUnit(x / 2, y / 2, kSlabSeed) > 0.12f)
+        return inset == kBorder - 11 ? kGold.shade[1] : kGold.shade[0];
     return slabPixel(x, y, slabX, slabY, kBorder);
 }
 
