@@ -1,18 +1,36 @@
-// Writes the game's original asset set into a game folder.
+// quorvish-assetgen: writes the game's whole asset set into a game folder.
+//   quorvish-assetgen GAME_DIR [--contact-sheet FILE.bmp]
+#include "images/contact_sheet.h"
+#include "images/images.h"
 #include "sounds/sounds.h"
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: quorvish-assetgen GAME_DIR\n");
+    const char* gameDir = nullptr;
+    const char* contactSheet = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--contact-sheet") == 0 && i + 1 < argc)
+            contactSheet = argv[++i];
+        else if (!gameDir && argv[i][0] != '-')
+            gameDir = argv[i];
+        else {
+            std::fprintf(stderr, "unknown argument: %s\n", argv[i]);
+            gameDir = nullptr;
+            break;
+        }
+    }
+    if (!gameDir) {
+        std::fprintf(stderr, "usage: quorvish-assetgen GAME_DIR [--contact-sheet FILE.bmp]\n");
         return 2;
     }
-    const std::filesystem::path gameDir = argv[1];
-    if (!writeSounds(gameDir / "sounds")) {
-        std::fprintf(stderr, "quorvish-assetgen: cannot write %s\n", (gameDir / "sounds").c_str());
-        return 1;
-    }
-    return 0;
+    std::filesystem::path dir(gameDir);
+    bool ok = writeImages(dir / "images");
+
+    ok = writeSounds(dir / "sounds") && ok;
+
+    if (contactSheet) ok = writeContactSheet(contactSheet) && ok;
+    return ok ? 0 : 1;
 }
