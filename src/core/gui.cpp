@@ -13,21 +13,11 @@ int introMusic = -1;
 
 namespace {
 
-constexpr float kScrollPxPerMs = 0.03f;
+// A double, as the literal always was: 20000 ms of intro come to 599.99..., not 600.
+constexpr double kScrollPxPerMs = 0.03;
 constexpr int kIntroRise = 600;
 constexpr int kEndRise = 1300;
 constexpr int kMenuEntries = 2;
-
-// The view is set from the previous pass's offset, so the picture lags one pass behind.
-void beginRisingPicture(int offset) {
-    clearScreen(0);
-    setViewCentre(400, offset - 300);
-}
-
-int rise(float clockMs, int limit) {
-    const int offset = static_cast<int>(clockMs * kScrollPxPerMs);
-    return offset > limit ? limit : offset;
-}
 
 } // namespace
 
@@ -102,32 +92,38 @@ int Gui::updateMenu() {
 }
 
 int Gui::updateIntro() {
-    beginRisingPicture(scrollOffset);
-    if (keyDown(kEscapeKey)) {
-        // Cleared here, so the same press does not also end the game.
-        clearKey(kEscapeKey);
-        screen = 0;
-        scrollOffset = 0;
+    if (leaveRisingScreen()) {
         stopSound(introMusic);
         return 1;
     }
-    introClock += frameTime();
-    scrollOffset = rise(introClock, kIntroRise);
-    drawSprite(introSprite, 0, 0, 0, 0);
+    rise(introClock, kIntroRise, introSprite);
     return 0;
 }
 
 int Gui::updateEnd() {
-    beginRisingPicture(scrollOffset);
-    if (keyDown(kEscapeKey)) {
-        clearKey(kEscapeKey);
-        screen = 0;
+    if (leaveRisingScreen()) {
         endClock = 0;
-        scrollOffset = 0;
         return -1;
     }
-    endClock += frameTime();
-    scrollOffset = rise(endClock, kEndRise);
-    drawSprite(endSprite, 0, 0, 0, 0);
+    rise(endClock, kEndRise, endSprite);
     return 0;
+}
+
+bool Gui::leaveRisingScreen() {
+    clearScreen(0);
+    // The view is set from the previous pass's offset, so the picture lags one pass behind.
+    setViewCentre(400, scrollOffset - 300);
+    if (!keyDown(kEscapeKey)) return false;
+    // Cleared here, so the same press does not also end the game that starts now.
+    clearKey(kEscapeKey);
+    screen = 0;
+    scrollOffset = 0;
+    return true;
+}
+
+void Gui::rise(float& clockMs, int limit, int sprite) {
+    clockMs += frameTime();
+    const int offset = static_cast<int>(clockMs * kScrollPxPerMs);
+    scrollOffset = offset > limit ? limit : offset;
+    drawSprite(sprite, 0, 0, 0, 0);
 }

@@ -25,6 +25,11 @@ struct Gui {
     int updateMenu();
     int updateIntro();
     int updateEnd();
+    // The first steps of both rising screens: clear, place the view, and take Escape, which
+    // returns to the menu state. True when Escape was taken.
+    bool leaveRisingScreen();
+    // Advances a rising screen's clock, the picture's offset up to limit, and draws it.
+    void rise(float& clockMs, int limit, int sprite);
 };
 
 extern Gui gui;
