@@ -11,7 +11,6 @@
 
 namespace {
 
-
 // A sprite that is missing a key, or gives no frames or no cell size, cannot be drawn;
 // without this a missing totalFrames would be a division by zero in selectCell.
 bool usable(const SpriteDescriptor& descriptor) {

@@ -14,7 +14,8 @@ int main(int argc, char** argv) {
         if (grab.pixels.empty()) return 1;
         saveGrab(grab, argv[2]);
         std::size_t lit = 0;
-        for (const std::uint32_t p : grab.pixels) lit += p != 0;
+        for (const std::uint32_t p : grab.pixels)
+            lit += p != 0;
         std::printf("%zu\n", 100 * lit / grab.pixels.size());
         return 0;
     }

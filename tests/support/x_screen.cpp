@@ -77,7 +77,7 @@ bool coverScreenWithWindow(const char* title) {
     return found;
 }
 
-
 void saveGrab(const Grab& grab, const std::string& path) {
-    if (!grab.pixels.empty()) writeBitmapFile(path.c_str(), grab.width, grab.height, grab.pixels.data());
+    if (!grab.pixels.empty())
+        writeBitmapFile(path.c_str(), grab.width, grab.height, grab.pixels.data());
 }
