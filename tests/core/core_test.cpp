@@ -5,6 +5,7 @@
 #include "platform/log.h"
 #include "platform/manual_clock.h"
 
+#include "release_level.h"
 #include "support/work_dir.h"
 
 #include <SDL.h>
@@ -25,7 +26,10 @@ static_assert(std::is_trivially_default_constructible_v<GameScreen>);
 class CoreTest : public ::testing::Test {
   protected:
     void SetUp() override { setClockSource(&clock); }
-    void TearDown() override { setClockSource(nullptr); }
+    void TearDown() override {
+        releaseStartUp();
+        setClockSource(nullptr);
+    }
 
     // Lines of the log in order, checked as a subsequence.
     static void expectLogInOrder(const std::vector<std::string>& lines) {

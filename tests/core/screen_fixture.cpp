@@ -1,0 +1,42 @@
+#include "screen_fixture.h"
+
+#include "graphics/display.h"
+#include "platform/clock.h"
+#include "platform/platform.h"
+#include "sprite_files.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+ScreenFixture::ScreenFixture() {
+    setClockSource(&clock);
+    initPlatform();
+    setFramePacing(false);
+}
+
+ScreenFixture::~ScreenFixture() {
+    shutdownPlatform();
+    setClockSource(nullptr);
+}
+
+void ScreenFixture::pump(double ms) {
+    clock.advance(ms);
+    pumpMessages();
+}
+
+void linkGameFolder(const char* folder) {
+    const char* gameDir = std::getenv("QUORVISH_GAME_DIR");
+    ASSERT_NE(gameDir, nullptr) << "QUORVISH_GAME_DIR is not set";
+    const std::filesystem::path target = std::filesystem::path(gameDir) / folder;
+    ASSERT_TRUE(std::filesystem::is_directory(target)) << target;
+    std::filesystem::create_directory_symlink(target, folder);
+}
+
+void writeColumnSprite(const std::string& base, int width, int height, int frames,
+                       const std::function<std::uint32_t(int)>& colourOf) {
+    writePicture(base + ".bmp", width, height * frames,
+                 [&](int, int y) { return colourOf(y / height); });
+    writeFile(base + ".ini", "totalFrames = " + std::to_string(frames) +
+                                 "\nspriteWidth = " + std::to_string(width) +
+                                 "\nspriteHeight = " + std::to_string(height) + "\n");
+}
