@@ -5,9 +5,6 @@
 #include "platform/platform.h"
 #include "sprite_files.h"
 
-#include <cstdlib>
-#include <filesystem>
-
 ScreenFixture::ScreenFixture() {
     setClockSource(&clock);
     initPlatform();
@@ -22,14 +19,6 @@ ScreenFixture::~ScreenFixture() {
 void ScreenFixture::pump(double ms) {
     clock.advance(ms);
     pumpMessages();
-}
-
-void linkGameFolder(const char* folder) {
-    const char* gameDir = std::getenv("QUORVISH_GAME_DIR");
-    ASSERT_NE(gameDir, nullptr) << "QUORVISH_GAME_DIR is not set";
-    const std::filesystem::path target = std::filesystem::path(gameDir) / folder;
-    ASSERT_TRUE(std::filesystem::is_directory(target)) << target;
-    std::filesystem::create_directory_symlink(target, folder);
 }
 
 void writeColumnSprite(const std::string& base, int width, int height, int frames,

@@ -2,6 +2,7 @@
 // The platform services started in a fresh work folder on a manual clock, as the title
 // screens and the head-up display run on them: a back buffer to read back, a sound table,
 // and keys that travel the real message pump.
+#include "game_folder.h"
 #include "platform/manual_clock.h"
 #include "support/work_dir.h"
 
@@ -22,10 +23,6 @@ class ScreenFixture : public ::testing::Test {
     ScopedWorkDir dir;
     ManualClockSource clock;
 };
-
-// Links a folder of the generated game folder (images or sounds) into the work folder, so
-// the game's fixed relative paths reach the real assets.
-void linkGameFolder(const char* folder);
 
 // Writes a one-column sprite (base.bmp and base.ini) of frames cells, each width x height
 // and filled with colourOf(frame).
