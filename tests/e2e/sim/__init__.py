@@ -1,0 +1,1 @@
+"""The simulator end-to-end checks: running it, reading its output, the cases."""
