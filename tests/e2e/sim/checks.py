@@ -17,7 +17,7 @@ class Checks:
         return bool(condition)
 
     def equal(self, seen, expected, what):
-        return self.check(seen == expected, what, f"expected {expected!r}, got {seen!r}")
+        return self.check(seen == expected, what, _difference(seen, expected))
 
     def near(self, seen, expected, tolerance, what):
         ok = seen is not None and abs(seen - expected) <= tolerance
@@ -27,3 +27,13 @@ class Checks:
         """Prints the closing line and gives the exit code."""
         print(f"{self.passed} passed, {self.failed} failed")
         return 0 if self.failed == 0 and self.passed > 0 else 1
+
+
+def _difference(seen, expected):
+    """What differs, short enough to read: long lists are shown at their first difference."""
+    if isinstance(seen, list) and isinstance(expected, list) and len(repr(expected)) > 200:
+        for i, (a, b) in enumerate(zip(seen, expected)):
+            if a != b:
+                return f"first difference at [{i}]: expected {b!r}, got {a!r}"
+        return f"expected {len(expected)} entries, got {len(seen)}"
+    return f"expected {expected!r}, got {seen!r}"

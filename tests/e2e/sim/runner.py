@@ -59,8 +59,9 @@ class Simulator:
     """One simulator binary and the built game folder it plays from."""
 
     def __init__(self, sim_path, game_dir):
-        self.sim_path = sim_path
-        self.game_dir = game_dir
+        # Runs start in their own folders, so relative paths would point elsewhere.
+        self.sim_path = os.path.abspath(sim_path)
+        self.game_dir = os.path.abspath(game_dir)
         self._temp = tempfile.TemporaryDirectory(prefix="quorvish-sim-e2e-")
         self._runs = 0
 
