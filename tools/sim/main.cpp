@@ -19,8 +19,9 @@
 
 namespace {
 
+// Bad arguments get one line saying what is wrong; --help gives the whole usage.
 int fail(const std::string& message) {
-    std::fprintf(stderr, "quorvish-sim: %s\n%s\n", message.c_str(), kUsage);
+    std::fprintf(stderr, "quorvish-sim: %s (see --help)\n", message.c_str());
     return 2;
 }
 
@@ -50,6 +51,10 @@ bool killsBefore(const SimOptions& options, int pass) {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::string(argv[1]) == "--help") {
+        std::printf("%s\n", kUsage);
+        return 0;
+    }
     std::string error;
     const std::optional<SimOptions> options = parseOptions(argc, argv, error);
     if (!options) return fail(error);
