@@ -8,7 +8,7 @@
 #include "platform/clock.h"
 #include "platform/log.h"
 
-constinit GameScreen gameScreen;
+constinit GameScreen gameScreen{};
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "platform/log.h"
 #include "sound/sound_manager.h"
 
-constinit Gui gui;
+constinit Gui gui{};
 int introMusic = -1;
 
 namespace {
