@@ -1,40 +1,39 @@
-#include "collision/matrix3.h"
+#include "collision/cell_set.h"
 #include "collision/segments.h"
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
-bool parallel(Vector3 a, Vector3 b) {
-    return isParallel(a, b);
-}
-
 TEST(Parallel, RatiosDecideIncludingOppositeAndZeroVectors) {
-    EXPECT_FALSE(parallel({1, 0, 0}, {0, 1, 0}));
-    EXPECT_TRUE(parallel({2, 4, 0}, {-1, -2, 0}));
-    EXPECT_TRUE(parallel({0, 3, 0}, {0, 5, 0}));
-    EXPECT_TRUE(parallel({0, 0, 0}, {3, 4, 0}));
-    EXPECT_FALSE(parallel({0, 0, 0}, {0, 0, 0}));
-    Vector3 a{1, 2, 5}, b{2, 4, -3};
-    EXPECT_TRUE(isParallel(a, b));
-    EXPECT_EQ(a.z + b.z, 0.0f); // the callers' vectors are flattened
+    const struct {
+        Vector3 a, b;
+        bool parallel;
+    } cases[] = {{{1, 0, 0}, {0, 1, 0}, false}, {{2, 4, 0}, {-1, -2, 0}, true},
+                 {{0, 3, 0}, {0, 5, 0}, true},  {{0, 0, 0}, {3, 4, 0}, true},
+                 {{0, 0, 0}, {0, 0, 0}, false}, {{1, 2, 5}, {2, 4, -3}, true}}; // z is flattened
+    for (auto c : cases) {
+        SCOPED_TRACE(testing::Message() << c.a.x << "," << c.a.y << " / " << c.b.x << "," << c.b.y);
+        EXPECT_EQ(isParallel(c.a, c.b), c.parallel);
+    }
 }
 
-TEST(CrossLines, EndsCountAndAMissStillWritesTheMeetingPoint) {
-    Vector3 p{0, 0, 0}, d{10, 0, 0}, q{5, -5, 0}, e{0, 10, 0}, out;
-    EXPECT_TRUE(crossLines(p, q, d, e, out));
-    EXPECT_EQ(out.x, 5.0f);
-    Vector3 below{5, 1, 0}, miss;
-    EXPECT_FALSE(crossLines(p, below, d, e, miss));
-    EXPECT_EQ(miss.x, 5.0f);
-    EXPECT_EQ(miss.y, 0.0f);
-    Vector3 atEnd{10, -5, 0}, down{0, 5, 0}; // t = 1 and s = 1
-    EXPECT_TRUE(crossLines(p, atEnd, d, down, out));
-    Vector3 beyond{10.01f, -5, 0};
-    EXPECT_FALSE(crossLines(p, beyond, d, down, out));
-    Vector3 along{3, 0, 0}, untouched{7, 7, 0};
-    EXPECT_FALSE(crossLines(p, along, d, d, untouched));
-    EXPECT_EQ(untouched.x, 7.0f);
+TEST(CrossLines, EndsCountAndCollinearNeverMeets) {
+    const struct {
+        Vector3 q, e;
+        bool meets;
+    } cases[] = {{{5, -5, 0}, {0, 10, 0}, true},
+                 {{5, 1, 0}, {0, 10, 0}, false},
+                 {{10, -5, 0}, {0, 5, 0}, true}, // touches at t = 1 and s = 1
+                 {{10.01f, -5, 0}, {0, 5, 0}, false},
+                 {{3, 0, 0}, {10, 0, 0}, false}}; // collinear and overlapping
+    for (auto c : cases) {
+        SCOPED_TRACE(testing::Message() << c.q.x << "," << c.q.y);
+        Vector3 p{0, 0, 0}, d{10, 0, 0}, out{7, 7, 0};
+        EXPECT_EQ(crossLines(p, c.q, d, c.e, out), c.meets);
+    }
 }
 
 TEST(CrossSegments, ParameterAlongTheFirstAndCollinearNeverMeets) {
@@ -42,42 +41,40 @@ TEST(CrossSegments, ParameterAlongTheFirstAndCollinearNeverMeets) {
     float u = -1.0f;
     EXPECT_TRUE(crossSegments(a0, b0, a1, b1, out, u));
     EXPECT_EQ(u, 0.25f);
-    Vector3 c0{30, -5, 0}, c1{30, 5, 0};
-    EXPECT_FALSE(crossSegments(a0, c0, a1, c1, out, u));
-    EXPECT_EQ(u, 1.5f); // written although it lies beyond a1
     Vector3 overlap0{5, 0, 0}, overlap1{15, 0, 0};
-    u = -1.0f;
     EXPECT_FALSE(crossSegments(a0, overlap0, a1, overlap1, out, u));
-    EXPECT_EQ(u, -1.0f);
 }
 
-TEST(Vectors, NormaliseKeepsZeroAndScalesOthers) {
-    Vector3 zero, v{3, 4, 0};
-    normalise(zero);
-    normalise(v);
-    EXPECT_EQ(zero.x, 0.0f);
-    EXPECT_FLOAT_EQ(v.x, 0.6f);
-    EXPECT_FLOAT_EQ(v.y, 0.8f);
-}
+using Cells = std::vector<std::pair<int, int>>;
 
-TEST(Rotation, QuarterTurnAboutZWithTheGamesPi) {
-    Vector3 v{1, 0, 0};
-    rotateVector(v, 90.0f, {0, 0, 2});
-    EXPECT_NEAR(v.y, 1.0f, 1e-6f);
-    // 3.14159 falls short of pi, so a quarter turn leaves a small positive x.
-    EXPECT_GT(v.x, 1.0e-6f);
-    EXPECT_LT(v.x, 2.0e-6f);
-}
-
-TEST(Rotation, TheLastRotationAddedActsFirstOnARowVector) {
-    Matrix3 m;
-    setIdentity(m);
-    rotateMatrix(m, 90.0f, {0, 0, 1});
-    rotateMatrix(m, 90.0f, {1, 0, 0}); // m = Rx * Rz
-    Vector3 v;
-    transform(m, {0, 1, 0}, v); // y turns to z about x; z then stays under the turn about z
-    EXPECT_NEAR(v.x, 0.0f, 1e-5f);
-    EXPECT_NEAR(v.z, 1.0f, 1e-5f);
+TEST(CellWalk, VisitsEachCellOnceInPathOrderInsideTheWorld) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const struct {
+        float x0, y0, x1, y1;
+        Cells cells;
+    } cases[] = {
+        {50, 50, 350, 50, {{0, 0}, {1, 0}, {2, 0}, {3, 0}}},
+        {50,
+         50,
+         450,
+         430,
+         {{0, 0}, {1, 0}, {1, 1}, {2, 1}, {2, 2}, {3, 2}, {3, 3}, {4, 3}, {4, 4}}},
+        {150, 150, 50, 50, {{1, 1}, {0, 0}}}, // through a corner
+        {50, 50, 100.5f, 50, {{0, 0}}},       // an end inside the 1 px margin is not reached
+        {50, 50, 101.5f, 50, {{0, 0}, {1, 0}}},
+        {50, 50, 2400, 50, {}}, // any end outside the world adds nothing
+        {50, -0.5f, 50, 50, {}},
+        {50, 50, nan, 50, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.x0 << "," << c.y0 << " to " << c.x1 << "," << c.y1);
+        CellSet set;
+        cellsAlongSegment(c.x0, c.y0, c.x1, c.y1, set);
+        Cells got;
+        for (int i = 0; i < set.count; ++i)
+            got.emplace_back(set.cells[i].cx, set.cells[i].cy);
+        EXPECT_EQ(got, c.cells);
+    }
 }
 
 } // namespace

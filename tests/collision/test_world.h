@@ -9,7 +9,9 @@
 #include <utility>
 #include <vector>
 
-// A mover that remembers what its path ran into, and where it stood when told.
+using Objects = std::vector<const GameObject*>;
+
+// A mover that remembers what its path last ran into.
 class Probe : public GameObject {
   public:
     Probe(int kind, float x, float y, int width, int height) {
@@ -20,15 +22,11 @@ class Probe : public GameObject {
         this->height = height;
     }
     void collide(GameObject* other, int side, int) override {
-        ++calls;
         struck = other;
         struckSide = side;
-        stoodAt = {x, y};
     }
-    int calls = 0;
     GameObject* struck = nullptr;
     int struckSide = -1;
-    std::pair<float, float> stoodAt{};
 };
 
 class TestWorld {
@@ -41,8 +39,8 @@ class TestWorld {
         return keep(std::make_unique<Obstacle>(x, y, width, height, 0));
     }
     // The objects of cell (cx, cy)'s list, in list order.
-    std::vector<const GameObject*> cell(int cx, int cy) const {
-        std::vector<const GameObject*> found;
+    Objects cell(int cx, int cy) const {
+        Objects found;
         for (const CellNode* n = store.cellList(cx, cy); n != nullptr; n = n->next)
             found.push_back(n->object);
         return found;
@@ -59,11 +57,3 @@ class TestWorld {
     }
     std::vector<std::unique_ptr<GameObject>> owned;
 };
-
-// The pairs of a set, for comparing with an expected list.
-inline std::vector<std::pair<int, int>> pairsOf(const CellSet& set) {
-    std::vector<std::pair<int, int>> pairs;
-    for (int i = 0; i < set.count; ++i)
-        pairs.emplace_back(set.cells[i].cx, set.cells[i].cy);
-    return pairs;
-}
