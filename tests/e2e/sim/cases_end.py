@@ -55,6 +55,14 @@ def end_of_game(sim, checks, shot_dir):
     checks.equal(run.log_lines()[-1:], ["Core Shutdown..."], "the log ends with the shutdown")
 
 
+def game_state(dump):
+    """The dump without the sounds' playing flags: the mixer runs on the wall clock, so
+    whether a short effect has finished by a pass is not the game's to repeat."""
+    for sound in dump["sounds"]:
+        del sound["playing"]
+    return dump
+
+
 def determinism(sim, checks, shot_dir):
     """Two runs of one script that walks, turns, fires rockets and draws effects."""
     keys = KeyScript().press(2, ENTER).press(GAME_START, ESCAPE).press(6, KEY2)
@@ -74,6 +82,7 @@ def determinism(sim, checks, shot_dir):
     checks.check(hero["ammo"][1] < 15 and (hero["x"], hero["y"]) != (100, 100),
                  "the script plays: the hero walks and fires", str(hero))
     for p in dumps:
-        checks.check(first.dump_text(p) == second.dump_text(p), f"the dumps of pass {p} match")
+        checks.equal(game_state(first.dump(p)), game_state(second.dump(p)),
+                     f"the dumps of pass {p} match")
     with open(runs[0][1], "rb") as a, open(runs[1][1], "rb") as b:
         checks.check(a.read() == b.read(), "the screenshots match")
