@@ -1,0 +1,135 @@
+// Drawing into the back buffer: the clipped copy and the sprite registry on top of it.
+#include "graphics/display.h"
+#include "graphics/sprite_registry.h"
+#include "graphics/surface.h"
+#include "platform/log.h"
+#include "platform/platform.h"
+
+#include "sprite_files.h"
+#include "support/work_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+// Every pixel of the 16x16 test picture has its own colour.
+std::uint32_t gradient(int x, int y) {
+    return (16u * x) << 16 | (16u * y) << 8 | 0x80;
+}
+
+class ScreenTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        initPlatform();
+        setFramePacing(false);
+        ASSERT_NE(backBufferPixels(), nullptr);
+        setViewCentre(400, 300); // world and screen coordinates agree
+    }
+    void TearDown() override { shutdownPlatform(); }
+
+    static bool allBlack() {
+        return std::all_of(backBufferPixels(), backBufferPixels() + 800 * 600,
+                           [](std::uint16_t p) { return p == 0; });
+    }
+
+    ScopedWorkDir dir;
+};
+using Display = ScreenTest;
+using Registry = ScreenTest;
+
+TEST_F(Display, ClippingDrawsTheVisiblePartOnlyFromTheRightCorner) {
+    writePicture("gradient.bmp", 16, 16, gradient);
+    Surface* picture = loadBitmapSurface("gradient.bmp");
+    const SourceRect whole{0, 0, 16, 16};
+    for (int x : {800, 801}) // wholly off the right edge
+        EXPECT_TRUE(blitClipped(x, 10, picture, whole, kBlitWait));
+    EXPECT_TRUE(blitClipped(10, 10, picture, SourceRect{5, 5, 5, 10}, kBlitWait)); // no width
+    EXPECT_TRUE(allBlack());
+    EXPECT_TRUE(blitClipped(-3, -5, picture, whole, kBlitWait));
+    EXPECT_EQ(pixelAt(0, 0), displayColour(gradient(3, 5)));
+    EXPECT_EQ(pixelAt(13, 0), 0);
+    EXPECT_EQ(pixelAt(0, 11), 0);
+    EXPECT_TRUE(blitClipped(795, 590, picture, whole, kBlitWait));
+    EXPECT_EQ(pixelAt(799, 599), displayColour(gradient(4, 9)));
+    releaseSurface(picture);
+}
+
+TEST_F(Display, ColoursSharingTheKeysSixteenBitValueAreTransparent) {
+    const std::uint32_t colours[] = {kMagenta, 0xFA03FE, 0xFF04FF};
+    writePicture("keyed.bmp", 3, 1, [&](int x, int) { return colours[x]; });
+    Surface* keyed = loadBitmapSurface("keyed.bmp");
+    ASSERT_TRUE(setColourKey(keyed, kMagenta));
+    const std::uint16_t ground = displayColour(0x0000FF);
+    ASSERT_TRUE(clearScreen(ground));
+    EXPECT_TRUE(blitClipped(0, 0, keyed, SourceRect{0, 0, 3, 1}, kBlitColourKey | kBlitWait));
+    EXPECT_EQ(pixelAt(0, 0), ground);
+    EXPECT_EQ(pixelAt(1, 0), ground);
+    EXPECT_EQ(pixelAt(2, 0), displayColour(0xFF04FF)); // one step of green off the key
+    releaseSurface(keyed);
+}
+
+TEST_F(Registry, FramesWrapModuloTheRowsAndAColumnBeyondTheBitmapDrawsNothing) {
+    writeGridSprite("walker", 8, 8, 4, 2);
+    const int walker = loadImage("walker", 2);
+    const struct { int frame, column, row; } cases[] = {{5, 0, 1}, {-1, 0, 1}, {-6, 1, 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.frame);
+        EXPECT_TRUE(drawSprite(walker, 0, 0, c.frame, c.column));
+        EXPECT_EQ(pixelAt(0, 0), displayColour(cellColour(c.row, c.column)));
+    }
+    clearScreen(0);
+    EXPECT_FALSE(drawSprite(walker, 0, 0, 0, 2));
+    EXPECT_TRUE(allBlack());
+}
+
+TEST_F(Registry, FacingPicksTheSectorThatStartsAtItsBound) {
+    writeGridSprite("turner", 2, 2, 16, 1);
+    const int turner = loadImage("turner", 2);
+    const struct {
+        float angle;
+        int frame;
+    } cases[] = {{0.0f, 4},   {22.9f, 4},  {23.0f, 3},  {90.0f, 0},   {359.9f, 5}, {360.0f, 4},
+                 {-90.0f, 8}, {725.0f, 4}, {112.9f, 0}, {113.0f, 15}, {337.9f, 6}, {-1e9f, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.angle);
+        clearScreen(0);
+        drawSpriteFacing(turner, 0, 0, c.angle, 0);
+        EXPECT_EQ(pixelAt(0, 0), displayColour(cellColour(c.frame, 0)));
+    }
+}
+
+TEST_F(Registry, ALaterBackgroundReplacesTheEarlierAndBlackLiesOutsideIt) {
+    auto floor = [](int x, int y) {
+        return (x < 500 ? 0x00FF00u : 0xFF0000u) | (y < 400 ? 0 : 0xFF);
+    };
+    writePicture("first.bmp", 800, 600, [](int, int) { return 0x0000FFu; });
+    writePicture("floor.bmp", 1000, 800, floor);
+    EXPECT_EQ(loadImage("first.bmp", 0), -1); // a background takes no handle
+    loadImage("floor.bmp", 0);
+    setViewCentre(500, 400);
+    drawBackground();
+    EXPECT_EQ(pixelAt(0, 0), displayColour(floor(100, 100)));
+    EXPECT_EQ(pixelAt(799, 599), displayColour(floor(899, 699)));
+    setViewCentre(800, 400); // reaches past the picture's right edge: none of it is copied
+    drawBackground();
+    EXPECT_TRUE(allBlack());
+}
+
+TEST_F(Registry, FailedLoadsTakeHandlesUpToTheCapacity) {
+    writeGridSprite("good", 4, 4, 1, 1);
+    EXPECT_EQ(loadImage("good", 2), 0);
+    EXPECT_EQ(loadImage("missing", 2), 1);
+    EXPECT_EQ(loadImage("good", 2), 2);
+    EXPECT_FALSE(drawSprite(1, 0, 0, 0, 0));
+    EXPECT_TRUE(drawSprite(2, 0, 0, 0, 0));
+    for (int i = 3; i < kRegistryCapacity; ++i)
+        ASSERT_EQ(loadImage("missing", 2), i);
+    EXPECT_EQ(loadImage("good", 2), -1);
+    EXPECT_EQ(spriteCount(), kRegistryCapacity);
+    EXPECT_NE(readFile(kLogFileName).find("*ERROR*"), std::string::npos);
+}
+
+} // namespace
