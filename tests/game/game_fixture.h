@@ -6,9 +6,25 @@
 
 #include "collision/obstacle_store.h"
 #include "game/effects.h"
+#include "game/enemy.h"
 #include "game/projectile.h"
 #include "platform/manual_clock.h"
 #include "support/work_dir.h"
+
+// Length of a list linked through next.
+template <class Node>
+int countList(const Node* head) {
+    int n = 0;
+    for (; head != nullptr; head = head->next)
+        ++n;
+    return n;
+}
+
+// A plain enemy: kind 0, 16 px square, 10 health, no reaction of its own to what it touches.
+class TestEnemy : public Enemy {
+  public:
+    TestEnemy(float x, float y) : Enemy(-1, 16, 16, 10, x, y) {}
+};
 
 class GameFixture : public ::testing::Test {
   protected:
@@ -17,11 +33,7 @@ class GameFixture : public ::testing::Test {
 
     // Advances the clock by ms and takes the sample: frameTime() becomes ms.
     void step(double ms);
-
-    // Number of nodes in an effect list.
-    static int countNodes(const Effect* head);
-    // Number of projectiles listed.
-    int countProjectiles() const;
+    int countProjectiles() const { return countList(projectileList.head); }
 
     ScopedWorkDir dir;
     ManualClockSource clock;

@@ -1,12 +1,9 @@
 #include "game/player.h"
 
-#include <cmath>
+#include <vector>
 
-#include "game/assets.h"
 #include "game/random.h"
 #include "game_fixture.h"
-#include "platform/clock.h"
-#include "test_enemy.h"
 
 namespace {
 
@@ -24,89 +21,62 @@ class PlayerTest : public GameFixture {
         return false;
     }
 
+    // Holds the trigger for duration ms at frames of frameMs, firing once per frame (the
+    // first frame included); returns the time of every shot that left.
+    std::vector<float> hold(Weapon& w, double duration, double frameMs) {
+        std::vector<float> shots;
+        for (double t = 0; t < duration; t += frameMs) {
+            float before = w.lastShotTime;
+            w.fire(100, 100, 2, 0);
+            if (w.lastShotTime != before) shots.push_back(w.lastShotTime);
+            step(frameMs);
+        }
+        return shots;
+    }
+
     Player player;
 };
 
-TEST_F(PlayerTest, StartsAtItsPlaceWithFourWeapons) {
-    EXPECT_EQ(player.x, 100.0f);
-    EXPECT_EQ(player.y, 100.0f);
-    EXPECT_EQ(player.width, 46);
-    EXPECT_EQ(player.kind, KindPlayer);
-    EXPECT_EQ(player.sprite, assets.player);
-    EXPECT_EQ(player.angle, 90.0);
-    EXPECT_EQ(player.facingX, 1.0f);
-    EXPECT_EQ(player.health, 100);
-    EXPECT_EQ(player.weapon, player.weapons[0]);
-    EXPECT_NE(dynamic_cast<Handgun*>(player.weapons[0]), nullptr);
-    EXPECT_NE(dynamic_cast<RocketLauncher*>(player.weapons[1]), nullptr);
-    EXPECT_NE(dynamic_cast<Rifle*>(player.weapons[2]), nullptr);
-    EXPECT_NE(dynamic_cast<BombWeapon*>(player.weapons[3]), nullptr);
-    for (Weapon* w : player.weapons)
-        EXPECT_EQ(w->ownerKind, KindPlayer);
-}
-
-TEST_F(PlayerTest, ForwardStepsAdvanceEveryHundredMilliseconds) {
-    step(150);
-    player.moveForward();
-    EXPECT_EQ(player.animTime, 0.0f);
-    EXPECT_EQ(player.frame, 1);
-    EXPECT_EQ(player.moveX, 200.0f);
-    step(50);
-    const int expected[] = {1, 1, 2, 2, 2, 3, 3, 3, 0};
-    for (int frame : expected) {
-        player.moveForward();
-        ASSERT_EQ(player.frame, frame) << "animTime " << player.animTime;
+TEST_F(PlayerTest, WalkingStepsForwardResetTheGatheredTimeAndBackwardNever) {
+    // The first call runs at a frame of firstMs, the rest at 50 ms frames.
+    const struct {
+        const char* name;
+        void (Player::*move)();
+        double firstMs;
+        std::vector<int> frames;
+    } walks[] = {{"forward", &Player::moveForward, 150, {1, 1, 1, 2, 2, 2, 3, 3, 3, 0}},
+                 {"backward", &Player::moveBackward, 50, {0, 1, 1, 2, 2, 3, 3, 0, 0}}};
+    for (const auto& w : walks) {
+        SCOPED_TRACE(w.name);
+        Player walker;
+        step(w.firstMs);
+        for (size_t i = 0; i < w.frames.size(); ++i) {
+            if (i == 1) step(50);
+            (walker.*w.move)();
+            ASSERT_EQ(walker.frame, w.frames[i]) << "call " << i;
+        }
     }
 }
 
-TEST_F(PlayerTest, BackwardStepsFollowTheTimeGatheredWithoutReset) {
-    step(50);
-    const int expected[] = {0, 1, 1, 2, 2, 3, 3, 0, 0};
-    for (int frame : expected) {
-        player.moveBackward();
-        ASSERT_EQ(player.frame, frame) << "animTime " << player.animTime;
-    }
-    EXPECT_EQ(player.animTime, 450.0f);
-    EXPECT_EQ(player.moveX, -200.0f);
-}
-
-TEST_F(PlayerTest, UpAndDownTogetherWalkBackwards) {
-    player.moveForward();
-    player.moveBackward();
-    player.update(&store);
-    EXPECT_FLOAT_EQ(player.x, 100.0f - 200.0f * 0.016f);
-    EXPECT_EQ(player.moveX, 0.0f);
-}
-
-TEST_F(PlayerTest, LeftTurnsCounterClockwiseAndLeftPlusRightCancels) {
-    player.turn(true, 500); // 90 degrees
-    EXPECT_DOUBLE_EQ(player.angle, 180.0);
-    EXPECT_NEAR(player.facingX, 0.0f, 1e-5f);
-    EXPECT_NEAR(player.facingY, -1.0f, 1e-5f) << "towards the top of the screen";
+TEST_F(PlayerTest, LeftPlusRightCancels) {
     for (int i = 0; i < 50; ++i) {
         player.turn(true, 16);
         player.turn(false, 16);
     }
-    EXPECT_NEAR(player.angle, 180.0, 1e-9);
-    EXPECT_NEAR(player.facingX, 0.0f, 1e-4f);
-    EXPECT_NEAR(player.facingY, -1.0f, 1e-4f);
+    EXPECT_NEAR(player.angle, 90.0, 1e-9);
+    EXPECT_NEAR(player.facingX, 1.0f, 1e-4f);
+    EXPECT_NEAR(player.facingY, 0.0f, 1e-4f);
 }
 
-TEST_F(PlayerTest, FiresFromItsCentreAtTwiceItsFacing) {
-    player.x = 100.5f;
-    player.fire();
-    ASSERT_EQ(countProjectiles(), 1);
-    EXPECT_EQ(projectileList.head->x, 123.0f);
-    EXPECT_EQ(projectileList.head->y, 123.0f);
-    EXPECT_EQ(projectileList.head->moveX, 1600.0f);
-    EXPECT_EQ(projectileList.head->moveY, 0.0f);
-}
-
-TEST_F(PlayerTest, StandsStillWithoutAWalkingKeyEvenWhenPushed) {
+TEST_F(PlayerTest, UpPlusDownWalksBackwardsAndWithoutAWalkingKeyTheHeroStandsWhilePushDecays) {
+    player.moveForward();
+    player.moveBackward();
+    player.update(&store);
+    EXPECT_FLOAT_EQ(player.x, 100.0f - 200.0f * 0.016f);
     player.frame = 3;
     player.pushX = 500;
     player.update(&store);
-    EXPECT_EQ(player.x, 100.0f);
+    EXPECT_FLOAT_EQ(player.x, 100.0f - 200.0f * 0.016f);
     EXPECT_EQ(player.frame, 0);
     EXPECT_FLOAT_EQ(player.pushX, 500.0f / 1.2f);
 }
@@ -114,34 +84,25 @@ TEST_F(PlayerTest, StandsStillWithoutAWalkingKeyEvenWhenPushed) {
 TEST_F(PlayerTest, RespawnsAtHealthZeroButNotOne) {
     player.health = 1;
     player.update(&store);
-    EXPECT_EQ(player.health, 1);
     EXPECT_EQ(player.x, 100.0f);
 
     seedRandom(99);
-    int rx = nextRandom() % 2400;
-    int ry = nextRandom() % 2400;
-    int after = nextRandom();
+    const int rx = nextRandom() % 2400;
+    const int ry = nextRandom() % 2400;
+    const int after = nextRandom();
     seedRandom(99);
     player.health = 0;
-    player.armour = 3;
-    player.score = 270;
     for (Weapon* w : player.weapons)
         w->ammo = 7;
-    step(16);
     player.update(&store);
     EXPECT_EQ(player.health, 100);
-    EXPECT_EQ(player.armour, 100);
-    EXPECT_EQ(player.score, 270);
     EXPECT_EQ(player.x, static_cast<float>(rx));
     EXPECT_EQ(player.y, static_cast<float>(ry));
     EXPECT_EQ(nextRandom(), after) << "exactly two draws";
-    EXPECT_EQ(player.weapons[0]->ammo, 15);
-    EXPECT_EQ(player.weapons[1]->ammo, 50);
-    EXPECT_EQ(player.weapons[2]->ammo, 0);
-    EXPECT_EQ(player.weapons[3]->ammo, 0);
-    EXPECT_EQ(player.deathTime, now());
-    // Re-indexed at the new place: gone from the cell it stood in, recorded where it is.
-    EXPECT_EQ(store.count, 1);
+    const int ammo[] = {15, 50, 0, 0};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(player.weapons[i]->ammo, ammo[i]) << "slot " << i;
+    // Re-indexed at the new place.
     EXPECT_FALSE(inCell(1, 1));
     EXPECT_TRUE(inCell(rx / 100, ry / 100));
 }
@@ -157,8 +118,37 @@ TEST_F(PlayerTest, WalkingIntoAnEnemyPushesItBackAndHurts) {
     EXPECT_EQ(enemy.pushX, 800.0f);
     EXPECT_EQ(enemy.pushY, -200.0f);
     EXPECT_EQ(player.health, 90);
-    EXPECT_LT(player.x, 160.0f - 46.0f);
     store.remove(&enemy);
+}
+
+TEST_F(PlayerTest, WeaponsFireAtTheirStrictReloadRatesAndNeverSpendTheLastUnit) {
+    Handgun handgun(KindPlayer);
+    EXPECT_EQ(hold(handgun, 1000, 4).size(), 4u) << "four shots a held second";
+    handgun.ammo = 2;
+    EXPECT_EQ(hold(handgun, 2000, 50).size(), 1u);
+    EXPECT_EQ(handgun.ammo, 1);
+    RocketLauncher launcher(KindPlayer);
+    const std::vector<float> shots = hold(launcher, 600, 16);
+    ASSERT_GE(shots.size(), 3u);
+    for (size_t i = 1; i < shots.size(); ++i)
+        EXPECT_FLOAT_EQ(shots[i] - shots[i - 1], 112.0f);
+}
+
+TEST_F(PlayerTest, SwitchingWeaponsKeepsEachLastShotTime) {
+    player.fire();
+    const float handgunShot = player.weapon->lastShotTime;
+    step(50);
+    player.selectWeapon(1);
+    player.fire();
+    const float rocketShot = player.weapon->lastShotTime;
+    EXPECT_GT(rocketShot, handgunShot);
+    step(50);
+    player.selectWeapon(0);
+    EXPECT_EQ(player.weapon->lastShotTime, handgunShot);
+    player.fire(); // 100 ms after its own shot: still reloading
+    EXPECT_EQ(player.weapon->ammo, 49);
+    player.selectWeapon(1);
+    EXPECT_EQ(player.weapon->lastShotTime, rocketShot);
 }
 
 } // namespace
