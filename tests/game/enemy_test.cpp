@@ -3,7 +3,6 @@
 #include "game/enemy_list.h"
 
 #include "collision/obstacle.h"
-#include "game/assets.h"
 #include "game/player.h"
 #include "game_fixture.h"
 
@@ -18,9 +17,6 @@ constexpr float kHero = 1000.0f;
 class EnemyTest : public GameFixture {
   protected:
     EnemyTest() {
-        assets.mario = 1;
-        assets.marioBig = 2;
-        assets.fireMario = 3;
         player.x = player.y = kHero;
         player.enemiesLeft = 60;
         store.insert(&player);
@@ -81,7 +77,6 @@ TEST_F(EnemyTest, FarEnemiesDoNothingButAreStillRemovedAndScoredWhenDead) {
     EXPECT_LT(edge->x, 1500.0f);
     EXPECT_FLOAT_EQ(farRight->x, 1500.5f);
     EXPECT_FLOAT_EQ(farUp->y, 499.0f);
-    EXPECT_EQ(farRight->animTime, 0.0f);
     EXPECT_TRUE(farRight->seesTarget); // keeps its last look
 
     farRight->health = 0;

@@ -45,26 +45,12 @@ class WorldTest : public GameFixture {
         return world->update(&player);
     }
 
-    // Moves the hero as any change of place outside movement is made: out of the store and in.
-    void placeHero(float x, float y) {
-        obstacles->remove(&player);
-        player.x = x;
-        player.y = y;
-        obstacles->insert(&player);
-    }
-
     // Every stored object's place, in store order.
     static std::vector<std::pair<float, float>> places() {
         std::vector<std::pair<float, float>> placed;
         for (int i = 0; i < obstacles->count; ++i)
             placed.emplace_back(obstacles->entries[i]->x, obstacles->entries[i]->y);
         return placed;
-    }
-
-    static std::pair<int, int> viewCentre() {
-        std::pair<int, int> centre;
-        getViewCentre(centre.first, centre.second);
-        return centre;
     }
 
     Player player;
@@ -117,9 +103,14 @@ TEST_F(WorldTest, TheViewFollowsTheHerosCornerAndAHeroPastTheEdgesIsPutBackAndRe
                  {-30, 2450, 400, 2100}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.x << ", " << c.y);
-        placeHero(c.x, c.y);
+        obstacles->remove(&player); // as any move outside movement: out of the store and in
+        player.x = c.x;
+        player.y = c.y;
+        obstacles->insert(&player);
         EXPECT_EQ(pass(), 1);
-        EXPECT_EQ(viewCentre(), std::make_pair(c.cx, c.cy));
+        std::pair<int, int> centre;
+        getViewCentre(centre.first, centre.second);
+        EXPECT_EQ(centre, std::make_pair(c.cx, c.cy));
     }
     EXPECT_EQ(std::make_pair(player.x, player.y), std::make_pair(0.0f, 2354.0f));
     bool inCell = false;
