@@ -34,25 +34,8 @@ constexpr Expected kFiles[] = {
     {"intro", 20.0, 60.0, true},        {"level1", 60.0, 120.0, true},
 };
 
-double peakOf(const std::vector<float>& samples) {
-    float peak = 0.0f;
-    for (float sample : samples)
-        peak = std::max(peak, std::fabs(sample));
-    return peak;
-}
-
-double toDb(double level) {
-    return 20.0 * std::log10(std::max(level, 1e-10));
-}
-
-// The loudest 100 ms of a mono signal, dBFS.
-double loudestDb(const std::vector<float>& mono, int rate) {
-    const std::size_t window = rate / 10;
-    double loudest = -200.0;
-    for (std::size_t at = 0; at + window <= mono.size(); at += window / 4) {
-        loudest = std::max(loudest, rmsDb(mono, at, at + window));
-    }
-    return loudest;
+std::string pathOf(const Expected& file, const char* folder = "sounds") {
+    return std::string(folder) + "/" + file.name + ".wav";
 }
 
 // Generates the set once into a work directory shared by this file's tests.
@@ -61,9 +44,8 @@ class GeneratedSounds : public ::testing::Test {
     static void SetUpTestSuite() {
         dir = new ScopedWorkDir;
         written = writeSounds("sounds");
-        for (const Expected& file : kFiles) {
-            probes[file.name] = probeWav(std::string("sounds/") + file.name + ".wav");
-        }
+        for (const Expected& file : kFiles)
+            probes[file.name] = probeWav(pathOf(file));
     }
     static void TearDownTestSuite() {
         probes.clear();
@@ -74,7 +56,7 @@ class GeneratedSounds : public ::testing::Test {
     static inline std::map<std::string, WavProbe> probes;
 };
 
-TEST_F(GeneratedSounds, EveryFileIsPlain16BitPcmThatFreealutReads) {
+TEST_F(GeneratedSounds, EveryFileIsPcmThatFreealutReadsOfItsLengthAndMastered) {
     ASSERT_TRUE(written);
     // freealut reads files only with a context current (the null driver's will do).
     ASSERT_TRUE(alutInit(nullptr, nullptr));
@@ -82,37 +64,22 @@ TEST_F(GeneratedSounds, EveryFileIsPlain16BitPcmThatFreealutReads) {
         SCOPED_TRACE(file.name);
         const WavProbe& wav = probes[file.name];
         ASSERT_TRUE(wav.valid);
-        EXPECT_EQ(wav.formatTag, 1);
-        EXPECT_TRUE(wav.rate == 22050 || wav.rate == 44100);
-        EXPECT_TRUE(wav.channels == 1 || wav.channels == 2);
         ALenum format = 0;
         ALsizei size = 0;
         ALfloat frequency = 0;
-        const std::string path = std::string("sounds/") + file.name + ".wav";
-        void* data = alutLoadMemoryFromFile(path.c_str(), &format, &size, &frequency);
+        void* data = alutLoadMemoryFromFile(pathOf(file).c_str(), &format, &size, &frequency);
         EXPECT_NE(data, nullptr);
         EXPECT_EQ(static_cast<std::size_t>(size), wav.samples.size() * 2);
         EXPECT_EQ(frequency, wav.rate);
         std::free(data);
-    }
-    alutExit();
-}
 
-TEST_F(GeneratedSounds, EachFileLastsItsIntendedLengthAndIsNotSilent) {
-    for (const Expected& file : kFiles) {
-        SCOPED_TRACE(file.name);
-        const WavProbe& wav = probes[file.name];
-        EXPECT_GE(wav.seconds(), file.minSeconds);
-        EXPECT_LE(wav.seconds(), file.maxSeconds);
-        EXPECT_GT(rmsDb(wav.samples, 0, wav.samples.size()), -30.0);
-    }
-}
-
-TEST_F(GeneratedSounds, PeaksDcAndEdgesMeetTheMasteringBars) {
-    for (const Expected& file : kFiles) {
-        SCOPED_TRACE(file.name);
-        const WavProbe& wav = probes[file.name];
-        EXPECT_LE(toDb(peakOf(wav.samples)), -1.0);
+        EXPECT_GE(double(wav.frames()) / wav.rate, file.minSeconds);
+        EXPECT_LE(double(wav.frames()) / wav.rate, file.maxSeconds);
+        EXPECT_GT(rmsDb(wav.samples, 0, wav.samples.size()), -30.0) << "silent";
+        float peak = 0.0f;
+        for (float sample : wav.samples)
+            peak = std::max(peak, std::fabs(sample));
+        EXPECT_LE(20.0 * std::log10(peak), -1.0);
         for (int c = 0; c < wav.channels; ++c) {
             double sum = 0.0;
             for (std::size_t i = c; i < wav.samples.size(); i += wav.channels)
@@ -125,44 +92,42 @@ TEST_F(GeneratedSounds, PeaksDcAndEdgesMeetTheMasteringBars) {
         EXPECT_LE(std::fabs(wav.samples.front()), edge);
         EXPECT_LE(std::fabs(wav.samples.back()), edge);
     }
+    alutExit();
 }
 
-TEST_F(GeneratedSounds, MusicSitsAboutSixDecibelsUnderTheEffects) {
+TEST_F(GeneratedSounds, MusicSitsAboutSixDecibelsUnderTheEffectsAndLoopsSeamlessly) {
+    // An effect's loudness is its loudest 100 ms; the effects' median is the reference.
     std::vector<double> effects;
     for (const Expected& file : kFiles) {
-        const WavProbe& wav = probes[file.name];
-        if (!file.music) effects.push_back(loudestDb(monoMix(wav), wav.rate));
+        if (file.music) continue;
+        const std::vector<float> mono = probes[file.name].mono();
+        const std::size_t window = probes[file.name].rate / 10;
+        double loudest = -200.0;
+        for (std::size_t at = 0; at + window <= mono.size(); at += window / 4)
+            loudest = std::max(loudest, rmsDb(mono, at, at + window));
+        effects.push_back(loudest);
     }
-    std::sort(effects.begin(), effects.end());
-    const double effectLoudness = effects[effects.size() / 2];
-    for (const Expected& file : kFiles) {
-        if (!file.music) continue;
-        SCOPED_TRACE(file.name);
-        const WavProbe& wav = probes[file.name];
-        const double gap = effectLoudness - rmsDb(wav.samples, 0, wav.samples.size());
-        EXPECT_GT(gap, 4.0);
-        EXPECT_LT(gap, 9.0);
-    }
-}
-
-TEST_F(GeneratedSounds, MusicLoopsRunIntoTheirStartsWithoutAClickOrAGap) {
+    std::nth_element(effects.begin(), effects.begin() + effects.size() / 2, effects.end());
     for (const Expected& file : kFiles) {
         if (!file.music) continue;
         SCOPED_TRACE(file.name);
         const WavProbe& wav = probes[file.name];
         const std::vector<float>& s = wav.samples;
+        const double gap = effects[effects.size() / 2] - rmsDb(s, 0, s.size());
+        EXPECT_GT(gap, 4.0);
+        EXPECT_LT(gap, 9.0);
         const int ch = wav.channels;
         for (int c = 0; c < ch; ++c) {
             // The step across the seam is no bigger than the piece's ordinary steps.
             std::vector<float> steps;
             for (std::size_t i = c + ch; i < s.size(); i += ch)
                 steps.push_back(std::fabs(s[i] - s[i - ch]));
-            std::nth_element(steps.begin(), steps.begin() + steps.size() * 99 / 100, steps.end());
-            const float ordinary = steps[steps.size() * 99 / 100];
-            EXPECT_LE(std::fabs(s[c] - s[s.size() - ch + c]), ordinary);
+            const auto ordinary = steps.begin() + long(steps.size() * 99 / 100);
+            std::nth_element(steps.begin(), ordinary, steps.end());
+            EXPECT_LE(std::fabs(s[c] - s[s.size() - ch + c]), *ordinary) << "a click";
         }
         // No gap: the music still sounds in the 100 ms either side of the seam.
-        const std::vector<float> mono = monoMix(wav);
+        const std::vector<float> mono = wav.mono();
         const std::size_t near = wav.rate / 10;
         EXPECT_GT(rmsDb(mono, mono.size() - near, mono.size()), -45.0);
         EXPECT_GT(rmsDb(mono, 0, near), -45.0);
@@ -173,8 +138,7 @@ TEST_F(GeneratedSounds, EveryRunWritesTheSameBytes) {
     ASSERT_TRUE(writeSounds("again"));
     for (const Expected& file : kFiles) {
         SCOPED_TRACE(file.name);
-        const std::string name = std::string(file.name) + ".wav";
-        EXPECT_TRUE(readFile("again/" + name) == readFile("sounds/" + name));
+        EXPECT_TRUE(readFile(pathOf(file, "again")) == readFile(pathOf(file)));
     }
 }
 

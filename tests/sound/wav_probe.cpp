@@ -2,22 +2,18 @@
 
 #include "support/work_dir.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <numbers>
 #include <string>
 
 namespace {
 
-std::uint32_t read32(const std::string& bytes, std::size_t at) {
-    return std::uint32_t(std::uint8_t(bytes[at])) |
-           std::uint32_t(std::uint8_t(bytes[at + 1])) << 8 |
-           std::uint32_t(std::uint8_t(bytes[at + 2])) << 16 |
-           std::uint32_t(std::uint8_t(bytes[at + 3])) << 24;
-}
-
-std::uint16_t read16(const std::string& bytes, std::size_t at) {
-    return std::uint16_t(std::uint8_t(bytes[at]) | std::uint8_t(bytes[at + 1]) << 8);
+std::uint32_t readLe(const std::string& bytes, std::size_t at, int size) {
+    std::uint32_t value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = value << 8 | std::uint8_t(bytes[at + std::size_t(i)]);
+    return value;
 }
 
 } // namespace
@@ -25,27 +21,23 @@ std::uint16_t read16(const std::string& bytes, std::size_t at) {
 WavProbe probeWav(const std::filesystem::path& file) {
     WavProbe wav;
     const std::string bytes = readFile(file);
-    if (bytes.size() < 12 || bytes.compare(0, 4, "RIFF") != 0 || bytes.compare(8, 4, "WAVE") != 0) {
+    if (bytes.size() < 12 || bytes.compare(0, 4, "RIFF") != 0 || bytes.compare(8, 4, "WAVE") != 0)
         return wav;
-    }
-    bool haveFormat = false;
+    int bits = 0, formatTag = 0; // 1 plain PCM, 0xFFFE extensible
     for (std::size_t at = 12; at + 8 <= bytes.size();) {
         const std::string id = bytes.substr(at, 4);
-        const std::size_t size = read32(bytes, at + 4);
+        const std::size_t size = readLe(bytes, at + 4, 4);
         const std::size_t body = at + 8;
         if (id == "fmt " && size >= 16 && body + 16 <= bytes.size()) {
-            wav.formatTag = read16(bytes, body);
-            wav.channels = read16(bytes, body + 2);
-            wav.rate = static_cast<int>(read32(bytes, body + 4));
-            wav.bits = read16(bytes, body + 14);
-            haveFormat = true;
-        } else if (id == "data" && haveFormat && wav.bits == 16 && wav.channels > 0) {
+            formatTag = int(readLe(bytes, body, 2));
+            wav.channels = int(readLe(bytes, body + 2, 2));
+            wav.rate = int(readLe(bytes, body + 4, 4));
+            bits = int(readLe(bytes, body + 14, 2));
+        } else if (id == "data" && bits == 16 && wav.channels > 0) {
             const std::size_t end = std::min(bytes.size(), body + size);
-            wav.samples.reserve((end - body) / 2);
-            for (std::size_t i = body; i + 1 < end; i += 2) {
-                wav.samples.push_back(float(std::int16_t(read16(bytes, i))) / 32768.0f);
-            }
-            wav.valid = wav.formatTag == 1 || wav.formatTag == 0xFFFE;
+            for (std::size_t i = body; i + 1 < end; i += 2)
+                wav.samples.push_back(float(std::int16_t(readLe(bytes, i, 2))) / 32768.0f);
+            wav.valid = formatTag == 1 || formatTag == 0xFFFE;
             return wav;
         }
         at = body + size + (size & 1);
@@ -53,14 +45,11 @@ WavProbe probeWav(const std::filesystem::path& file) {
     return wav;
 }
 
-std::vector<float> monoMix(const WavProbe& wav) {
-    std::vector<float> mono(wav.frames(), 0.0f);
-    for (std::size_t i = 0; i < mono.size(); ++i) {
-        for (int c = 0; c < wav.channels; ++c)
-            mono[i] += wav.samples[i * wav.channels + c];
-        mono[i] /= float(wav.channels);
-    }
-    return mono;
+std::vector<float> WavProbe::mono() const {
+    std::vector<float> mixed(frames(), 0.0f);
+    for (std::size_t i = 0; i < mixed.size() * channels; ++i)
+        mixed[i / channels] += samples[i] / float(channels);
+    return mixed;
 }
 
 double rmsDb(const std::vector<float>& samples, std::size_t begin, std::size_t end) {
@@ -71,20 +60,4 @@ double rmsDb(const std::vector<float>& samples, std::size_t begin, std::size_t e
         sum += double(samples[i]) * samples[i];
     const double rms = std::sqrt(sum / double(end - begin));
     return rms > 1e-10 ? 20.0 * std::log10(rms) : -200.0;
-}
-
-double toneAmplitude(const std::vector<float>& mono, int rate, double frequency, std::size_t begin,
-                     std::size_t end) {
-    end = std::min(end, mono.size());
-    if (begin >= end) return 0.0;
-    const double w = 2.0 * std::numbers::pi * frequency / rate;
-    const double coefficient = 2.0 * std::cos(w);
-    double s1 = 0.0, s2 = 0.0;
-    for (std::size_t i = begin; i < end; ++i) {
-        const double s0 = mono[i] + coefficient * s1 - s2;
-        s2 = s1;
-        s1 = s0;
-    }
-    const double power = s1 * s1 + s2 * s2 - coefficient * s1 * s2;
-    return 2.0 * std::sqrt(std::max(0.0, power)) / double(end - begin);
 }
