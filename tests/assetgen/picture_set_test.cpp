@@ -1,83 +1,117 @@
-// The whole picture set as the game will read it: every file the game loads, cut the way
-// its drawing code cuts it.
+// The whole generated picture set as the game will read it: every sprite through the game's
+// own loader, cut the way its drawing code cuts it, and its pixels read back through SDL,
+// independently of the generator's own code.
 #include "images.h"
 #include "palette.h"
 
-#include "picture_files.h"
+#include "graphics/sprite_registry.h"
+#include "platform/platform.h"
 #include "support/work_dir.h"
 
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cmath>
+#include <map>
 #include <numbers>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
 constexpr std::uint32_t kMagenta = 0xFF00FF;
 
-// What the drawing code needs of a sprite: its cell size (0 = any), the least frames and
-// columns it reads, and the cells (frame, column) that must show something; every = all.
+// What the drawing code needs of a sprite: its cell size and frames (0 any, negative at
+// least that much), the columns it reads and the cell that must show something (frame -1:
+// every cell; frames wrap as the game wraps them).
 struct Use {
     const char* name;
-    int cellW, cellH;
-    int minFrames, minColumns;
-    std::vector<std::pair<int, int>> drawn;
-    bool every = false;
+    int cellW, cellH, frames, columns;
+    int drawnFrame = 0, drawnColumn = 0;
 };
 
-const std::vector<Use>& uses() {
-    static const std::vector<Use> table = {
-        {"player", 46, 46, 16, 4, {}, true},
-        {"mario", 15, 16, 4, 4, {}, true},
-        {"mario_big", 16, 27, 4, 4, {}, true},
-        {"fire_mario", 10, 10, 4, 4, {}, true},
-        {"bullet", 8, 8, 2, 2, {{1, 1}}},
-        {"rocket", 32, 32, 2, 2, {{1, 1}}},
-        {"fireball", 14, 14, 2, 2, {{1, 1}}},
-        {"crater", 0, 0, 1, 1, {{1, 0}}},
-        {"blood1", 0, 0, 1, 1, {{1, 0}}},
-        {"blood2", 0, 0, 1, 1, {{1, 0}}},
-        {"smoke1", 0, 0, 1, 1, {{1, 0}}},
-        {"smoke2", 0, 0, 1, 1, {{1, 0}}},
-        {"explosion1", 0, 0, 1, 1, {{1, 0}}},
-        {"explosion2", 0, 0, 1, 1, {{1, 0}}},
-        {"wall1", 256, 64, 1, 1, {{0, 0}}},
-        {"wall2", 64, 256, 1, 1, {{0, 0}}},
-        {"block", 48, 48, 1, 1, {{0, 0}}},
-        {"handgun", 32, 32, 1, 1, {{0, 0}}},
-        {"rifle", 32, 32, 1, 1, {{0, 0}}},
-        {"bomb", 32, 32, 1, 1, {{0, 0}}},
-        {"health", 32, 32, 1, 1, {{0, 0}}},
-        {"armor", 32, 32, 1, 1, {{0, 0}}},
-        {"fontaz_v", 0, 0, 26, 1, {}, true},
-        {"font09_v", 0, 0, 10, 1, {}, true},
-        {"rocket_animated", 0, 0, 2, 1, {}, true},
-        {"GUI", 800, 600, 1, 1, {{0, 0}}},
-        {"intro_screen", 800, 0, 1, 1, {{0, 0}}},
-        {"end_screen", 800, 0, 1, 1, {{0, 0}}},
-        // Loaded and never drawn: still whole, valid sprites.
-        {"arrow", 0, 0, 1, 1, {{0, 0}}},
-        {"speedup", 0, 0, 1, 1, {{0, 0}}},
-        {"extralife", 0, 0, 1, 1, {{0, 0}}},
-        {"launcher", 0, 0, 1, 1, {{0, 0}}},
-        {"bombs", 0, 0, 1, 1, {{0, 0}}},
-        {"pool", 0, 0, 1, 1, {{0, 0}}},
-        {"mark", 0, 0, 1, 1, {{0, 0}}},
-    };
-    return table;
+constexpr Use kUses[] = {
+    {"player", 46, 46, 16, 4, -1},
+    {"mario", 15, 16, -4, 4, -1},
+    {"mario_big", 16, 27, -4, 4, -1},
+    {"fire_mario", 10, 10, -4, 4, -1},
+    {"bullet", 8, 8, -2, 2, 1, 1},
+    {"rocket", 32, 32, -2, 2, 1, 1},
+    {"fireball", 14, 14, -2, 2, 1, 1},
+    {"crater", 0, 0, 0, 1, 1},
+    {"blood1", 0, 0, 0, 1, 1},
+    {"blood2", 0, 0, 0, 1, 1},
+    {"smoke1", 0, 0, 0, 1, 1},
+    {"smoke2", 0, 0, 0, 1, 1},
+    {"explosion1", 0, 0, 0, 1, 1},
+    {"explosion2", 0, 0, 0, 1, 1},
+    {"wall1", 256, 64, 0, 1},
+    {"wall2", 64, 256, 0, 1},
+    {"block", 48, 48, 0, 1},
+    {"handgun", 32, 32, 0, 1},
+    {"rifle", 32, 32, 0, 1},
+    {"bomb", 32, 32, 0, 1},
+    {"health", 32, 32, 0, 1},
+    {"armor", 32, 32, 0, 1},
+    {"fontaz_v", 0, 0, 26, 1, -1},
+    {"font09_v", 0, 0, 10, 1, -1},
+    {"rocket_animated", 0, 0, -2, 1, -1},
+    {"GUI", 800, 600, 0, 1},
+    {"intro_screen", 800, -600, 0, 1},
+    {"end_screen", 800, -1300, 0, 1},
+    // Loaded and never drawn: still whole, valid sprites.
+    {"arrow", 0, 0, 0, 1},
+    {"speedup", 0, 0, 0, 1},
+    {"extralife", 0, 0, 0, 1},
+    {"launcher", 0, 0, 0, 1},
+    {"bombs", 0, 0, 0, 1},
+    {"pool", 0, 0, 0, 1},
+    {"mark", 0, 0, 0, 1},
+};
+
+bool fits(int value, int wanted) {
+    return wanted == 0 || (wanted > 0 ? value == wanted : value >= -wanted);
+}
+
+// A bitmap's pixels as 0xRRGGBB, top row first; none when SDL cannot read it.
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<std::uint32_t> pixels;
+
+    std::uint32_t at(int x, int y) const { return pixels[std::size_t(y) * width + x]; }
+};
+
+Picture readPicture(const std::filesystem::path& file) {
+    Picture picture;
+    SDL_Surface* loaded = SDL_LoadBMP(file.c_str());
+    SDL_Surface* rgb =
+        loaded ? SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGB888, 0) : nullptr;
+    if (rgb != nullptr) {
+        picture.width = rgb->w;
+        picture.height = rgb->h;
+        for (int y = 0; y < rgb->h; ++y) {
+            const auto* row = reinterpret_cast<const std::uint32_t*>(
+                static_cast<const std::uint8_t*>(rgb->pixels) + y * rgb->pitch);
+            for (int x = 0; x < rgb->w; ++x)
+                picture.pixels.push_back(row[x] & 0xFFFFFF);
+        }
+    }
+    SDL_FreeSurface(rgb);
+    SDL_FreeSurface(loaded);
+    return picture;
 }
 
 struct Sprite {
+    bool loaded = false;
     Picture picture;
     int cellW = 0, cellH = 0, frames = 0;
 
-    int columns() const { return picture.width / cellW; }
-    // Pixels of a cell that are not transparent; frames wrap as the game wraps them.
+    // Pixels of a cell that are not transparent.
     int drawnPixels(int frame, int column) const {
-        int n = 0, row = frame % frames;
+        int n = 0;
+        const int row = frame % frames;
         for (int y = row * cellH; y < (row + 1) * cellH; ++y)
             for (int x = column * cellW; x < (column + 1) * cellW; ++x)
                 n += picture.at(x, y) != kMagenta;
@@ -93,117 +127,78 @@ struct Sprite {
     }
 };
 
-// The set is written once per test program, into a folder of its own.
+// The set is written once per test program and every sprite loaded by the game's loader.
 class PictureSet : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         workDir = new ScopedWorkDir;
-        written = writeImages(workDir->path() / "images");
+        written = writeImages("images");
+        initPlatform();
+        for (const Use& use : kUses) {
+            const std::string base = std::string("images/") + use.name;
+            const SpriteInfo info = spriteInfo(loadImage(base.c_str(), 2));
+            sprites[use.name] = {info.loaded, readPicture(base + ".bmp"), info.spriteWidth,
+                                 info.spriteHeight, info.totalFrames};
+        }
+        shutdownPlatform();
     }
+    void SetUp() override { ASSERT_TRUE(written) << "the picture set was not written"; }
     static void TearDownTestSuite() {
+        sprites.clear();
         delete workDir;
-        workDir = nullptr;
-    }
-    static std::filesystem::path images() { return workDir->path() / "images"; }
-
-    // The sprite with its descriptor; fails the test when either file is bad.
-    static Sprite load(const std::string& name) {
-        Sprite s;
-        std::string why;
-        auto picture = readPicture(images() / (name + ".bmp"), why);
-        auto entries = readDescriptor(images() / (name + ".ini"));
-        EXPECT_TRUE(picture) << name << ".bmp: " << why;
-        EXPECT_TRUE(entries) << name << ".ini is not plain key = value lines";
-        if (!picture || !entries) return s;
-        EXPECT_EQ(entries->size(), 3u) << name;
-        s.picture = *picture;
-        s.cellW = (*entries)["spriteWidth"];
-        s.cellH = (*entries)["spriteHeight"];
-        s.frames = (*entries)["totalFrames"];
-        return s;
     }
 
     static inline ScopedWorkDir* workDir = nullptr;
     static inline bool written = false;
+    static inline std::map<std::string, Sprite> sprites;
 };
 
-bool nearMagenta(std::uint32_t c) {
-    int r = int(c >> 16), g = int((c >> 8) & 0xFF), b = int(c & 0xFF);
-    // Either close to the eye, or equal to it once the display packs it into 16 bits.
-    bool close = r >= 190 && b >= 190 && g <= 90;
-    bool same565 = (r >> 3) == 31 && (g >> 2) == 0 && (b >> 3) == 31;
-    return c != kMagenta && (close || same565);
-}
-
-TEST_F(PictureSet, EverySpriteIsWholeCellsWhereTheGameReadsThem) {
-    ASSERT_TRUE(written);
-    for (const Use& use : uses()) {
+TEST_F(PictureSet, EverySpriteLoadsWithTheCellsItsDrawingCodeReadsAndShowsThem) {
+    for (const Use& use : kUses) {
         SCOPED_TRACE(use.name);
-        Sprite s = load(use.name);
-        ASSERT_GT(s.cellW, 0);
-        ASSERT_GT(s.cellH, 0);
-        ASSERT_GE(s.frames, use.minFrames);
-        if (use.cellW) {
-            EXPECT_EQ(s.cellW, use.cellW);
-        }
-        if (use.cellH) {
-            EXPECT_EQ(s.cellH, use.cellH);
-        }
-        EXPECT_EQ(s.picture.width % s.cellW, 0);
-        EXPECT_EQ(s.picture.height % s.cellH, 0);
-        EXPECT_GE(s.picture.height, s.frames * s.cellH);
-        ASSERT_GE(s.columns(), use.minColumns);
-        std::vector<std::pair<int, int>> drawn = use.drawn;
-        if (use.every)
-            for (int f = 0; f < s.frames; ++f)
-                for (int c = 0; c < use.minColumns; ++c)
-                    drawn.emplace_back(f, c);
-        for (auto [f, c] : drawn)
-            EXPECT_GT(s.drawnPixels(f, c), s.cellW * s.cellH / 12)
-                << "frame " << f << " column " << c;
+        const Sprite& s = sprites[use.name];
+        ASSERT_TRUE(s.loaded);
+        EXPECT_TRUE(fits(s.cellW, use.cellW)) << s.cellW;
+        EXPECT_TRUE(fits(s.cellH, use.cellH)) << s.cellH;
+        EXPECT_TRUE(fits(s.frames, use.frames)) << s.frames;
+        ASSERT_GE(s.picture.width, use.columns * s.cellW);
+        ASSERT_GE(s.picture.height, s.frames * s.cellH);
+        for (int f = 0; f < (use.drawnFrame < 0 ? s.frames : 1); ++f)
+            for (int c = 0; c < (use.drawnFrame < 0 ? use.columns : 1); ++c) {
+                const int frame = use.drawnFrame < 0 ? f : use.drawnFrame;
+                const int column = use.drawnFrame < 0 ? c : use.drawnColumn;
+                EXPECT_GT(s.drawnPixels(frame, column), s.cellW * s.cellH / 12)
+                    << "frame " << frame << " column " << column;
+            }
     }
-}
-
-TEST_F(PictureSet, ScreensAreTallEnoughToRiseAndSolidWhereTheyShow) {
-    ASSERT_TRUE(written);
-    EXPECT_GE(load("intro_screen").picture.height, 600);
-    EXPECT_GE(load("end_screen").picture.height, 1300);
-    for (const char* name : {"GUI", "intro_screen", "end_screen"}) {
-        Sprite s = load(name);
-        EXPECT_EQ(s.drawnPixels(0, 0), s.cellW * s.cellH) << name << " has see-through pixels";
+    // No sprite of the set escapes the table.
+    for (const auto& entry : std::filesystem::directory_iterator("images")) {
+        const bool sprite = entry.path().extension() == ".ini";
+        EXPECT_TRUE(!sprite || sprites.contains(entry.path().stem().string())) << entry.path();
     }
-    std::string why;
-    auto floor = readPicture(images() / "bg1.bmp", why);
-    ASSERT_TRUE(floor) << why;
-    EXPECT_EQ(floor->width, 2400);
-    EXPECT_EQ(floor->height, 2400);
-    EXPECT_TRUE(readPicture(images() / "background.bmp", why)) << why;
 }
 
 TEST_F(PictureSet, MagentaIsTheOnlyPinkAnywhere) {
-    ASSERT_TRUE(written);
-    std::vector<std::string> files;
-    for (const Use& use : uses())
-        files.push_back(std::string(use.name) + ".bmp");
-    files.push_back("bg1.bmp");
-    files.push_back("background.bmp");
-    for (const std::string& file : files) {
-        std::string why;
-        auto p = readPicture(images() / file, why);
-        ASSERT_TRUE(p) << file << ": " << why;
+    for (const auto& entry : std::filesystem::directory_iterator("images")) {
+        if (entry.path().extension() != ".bmp") continue;
+        const Picture p = readPicture(entry.path());
+        ASSERT_GT(p.width, 0) << entry.path();
         int bad = 0;
-        for (int y = 0; y < p->height; ++y)
-            for (int x = 0; x < p->width; ++x)
-                bad += nearMagenta(p->at(x, y));
-        EXPECT_EQ(bad, 0) << file;
+        for (const std::uint32_t c : p.pixels) {
+            const int r = int(c >> 16), g = int((c >> 8) & 0xFF), b = int(c & 0xFF);
+            // Either close to the eye, or equal to it once the display packs it into 16 bits.
+            const bool close = r >= 190 && b >= 190 && g <= 90;
+            const bool same565 = (r >> 3) == 31 && (g >> 2) == 0 && (b >> 3) == 31;
+            bad += c != kMagenta && (close || same565);
+        }
+        EXPECT_EQ(bad, 0) << entry.path();
     }
 }
 
-TEST_F(PictureSet, GlyphsFitTheAdvanceAndAreAllDifferent) {
-    ASSERT_TRUE(written);
+TEST_F(PictureSet, GlyphsFitThe20PxAdvanceAndAreAllDifferent) {
     for (const char* name : {"fontaz_v", "font09_v"}) {
         SCOPED_TRACE(name);
-        Sprite font = load(name);
+        const Sprite& font = sprites[name];
         EXPECT_LE(font.cellW, 20);
         EXPECT_LE(font.cellH, 20);
         for (int a = 0; a < font.frames; ++a)
@@ -214,8 +209,7 @@ TEST_F(PictureSet, GlyphsFitTheAdvanceAndAreAllDifferent) {
 
 // The gun's pixels lie where the row faces: row k at 22.5 * k degrees clockwise from right.
 TEST_F(PictureSet, HeroPointsHisGunWhereEachRowFacesAndWalks) {
-    ASSERT_TRUE(written);
-    Sprite hero = load("player");
+    const Sprite& hero = sprites["player"];
     std::set<std::uint32_t> gun;
     for (Rgb c : kGunMetal.shade)
         gun.insert(std::uint32_t(c.r) << 16 | std::uint32_t(c.g) << 8 | c.b);
@@ -240,11 +234,10 @@ TEST_F(PictureSet, HeroPointsHisGunWhereEachRowFacesAndWalks) {
 }
 
 TEST_F(PictureSet, CreaturesWalkInEveryFacingAndLookApart) {
-    ASSERT_TRUE(written);
     std::vector<std::array<double, 3>> means;
     for (const char* name : {"mario", "mario_big", "fire_mario"}) {
         SCOPED_TRACE(name);
-        Sprite s = load(name);
+        const Sprite& s = sprites[name];
         for (int c = 0; c < 4; ++c) {
             std::set<int> distinct;
             for (int f = 0; f < s.frames; ++f) {
@@ -277,18 +270,18 @@ TEST_F(PictureSet, CreaturesWalkInEveryFacingAndLookApart) {
         }
 }
 
-TEST(PictureSetRuns, TwoRunsWriteTheSameBytes) {
-    ScopedWorkDir dir;
-    ASSERT_TRUE(writeImages("a"));
-    ASSERT_TRUE(writeImages("b"));
+TEST_F(PictureSet, TwoRunsWriteTheSameBytes) {
+    ASSERT_TRUE(writeImages("again"));
     std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator("a"))
+    for (const auto& entry : std::filesystem::directory_iterator("images"))
         names.insert(entry.path().filename().string());
-    EXPECT_EQ(names.size(), 35u * 2 + 2);
-    for (const auto& entry : std::filesystem::directory_iterator("b"))
-        EXPECT_TRUE(names.count(entry.path().filename().string()));
-    for (const std::string& name : names)
-        EXPECT_TRUE(readFile("a/" + name) == readFile("b/" + name)) << name << " differs";
+    for (const auto& entry : std::filesystem::directory_iterator("again"))
+        EXPECT_TRUE(names.erase(entry.path().filename().string())) << entry.path();
+    EXPECT_TRUE(names.empty());
+    for (const auto& entry : std::filesystem::directory_iterator("again")) {
+        const std::string name = entry.path().filename().string();
+        EXPECT_TRUE(readFile("again/" + name) == readFile("images/" + name)) << name << " differs";
+    }
 }
 
 } // namespace
