@@ -3,6 +3,7 @@
 #include "graphics/descriptor.h"
 #include "graphics/display.h"
 #include "graphics/surface.h"
+#include "platform/log.h"
 
 #include <climits>
 #include <cstdlib>
@@ -37,6 +38,9 @@ void loadSprite(Sprite& sprite, const char* basePath) {
     sprite.spriteWidth = descriptor.spriteWidth;
     sprite.spriteHeight = descriptor.spriteHeight;
     sprite.loaded = sprite.surface != nullptr && understood && usable(descriptor) ? 1 : 0;
+    // A bad bitmap has said so already; a bad descriptor would otherwise go unnoticed.
+    if (!understood || !usable(descriptor))
+        logError("Descriptor %s.ini is not usable (missing, unknown keys or no frames)", basePath);
     // An unusable sprite never draws, so its bitmap need not wait for shutdown to be freed.
     if (sprite.loaded == 0) releaseSprite(sprite);
 }

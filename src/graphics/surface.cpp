@@ -2,11 +2,17 @@
 
 #include "graphics/bitmap_file.h"
 #include "graphics/surface_local.h"
+#include "platform/log.h"
 
 Surface* loadBitmapSurface(const char* fileName) {
-    if (!bitmapFileFits(fileName)) return nullptr;
-    SDL_Surface* file = SDL_LoadBMP(fileName);
-    if (file == nullptr) return nullptr;
+    const char* fault = bitmapFileFault(fileName);
+    SDL_Surface* file = fault == nullptr ? SDL_LoadBMP(fileName) : nullptr;
+    // A refused picture leaves its sprite unusable; the line tells the player which file.
+    if (file == nullptr) {
+        logError("Bitmap %s is not usable (%s)", fileName != nullptr ? fileName : "",
+                 fault != nullptr ? fault : SDL_GetError());
+        return nullptr;
+    }
     SDL_Surface* converted = SDL_ConvertSurfaceFormat(file, kDisplayFormat, 0);
     SDL_FreeSurface(file);
     if (converted == nullptr) return nullptr;

@@ -30,7 +30,10 @@ void fillRecord(SoundRecord& record) {
     ALuint buffer = 0;
     alGenBuffers(1, &buffer);
     // An unreadable file leaves the buffer empty: its source plays silence, the handle works.
-    WavMemory(record.path.c_str()).fill(buffer);
+    const WavMemory wav(record.path.c_str());
+    if (!wav.loaded())
+        logError("Sound Manager: %s is not a usable sound (%s)", record.path.c_str(), wav.fault());
+    wav.fill(buffer);
     ALuint source = 0;
     alGenSources(1, &source);
     alSourcei(source, AL_BUFFER, static_cast<ALint>(buffer));

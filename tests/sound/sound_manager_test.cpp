@@ -20,6 +20,7 @@ namespace {
 
 constexpr double kLow = 440.0;
 constexpr double kHigh = 1320.0;
+using ::testing::HasSubstr;
 using ::testing::MatchesRegex;
 
 // Writes a mono 22050 Hz sound of sine segments (frequency, seconds) at amplitude 0.5.
@@ -159,6 +160,9 @@ TEST_F(SoundManagerTest, BadFilesGiveSilentHandlesAndHandlesOutsideTheTableDoNot
     }
     listen(400);
     EXPECT_EQ(soundManager().count, 4);
+    const std::string log = readFile("sys_debug.log");
+    EXPECT_THAT(log, HasSubstr("./corrupt.wav is not a usable sound (no data chunk)"));
+    EXPECT_THAT(log, HasSubstr("./cut.wav is not a usable sound (a chunk runs past the end"));
     const WavProbe mix = finish();
     EXPECT_LT(rmsDb(mix.samples, 0, std::size_t(mix.rate / 4)), -80.0) << "a bad file was heard";
     EXPECT_THAT(track(mix, kHigh), MatchesRegex(".*#{12,}"));
