@@ -161,7 +161,7 @@ TEST_F(SoundManagerTest, BadFilesGiveSilentHandlesAndHandlesOutsideTheTableDoNot
     listen(400);
     EXPECT_EQ(soundManager().count, 4);
     const std::string log = readFile("sys_debug.log");
-    EXPECT_THAT(log, HasSubstr("./corrupt.wav is not a usable sound (no data chunk)"));
+    EXPECT_THAT(log, HasSubstr("./missing.wav is not a usable sound (cannot be read)"));
     EXPECT_THAT(log, HasSubstr("./cut.wav is not a usable sound (a chunk runs past the end"));
     const WavProbe mix = finish();
     EXPECT_LT(rmsDb(mix.samples, 0, std::size_t(mix.rate / 4)), -80.0) << "a bad file was heard";
