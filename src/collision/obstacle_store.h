@@ -42,6 +42,9 @@ class ObstacleStore {
     // Draws every wall and block, in entry order, with frame 0 and column 0.
     void drawObstacles() const;
 
+    // Cell-list nodes in use, for the simulator's soak.
+    int cellNodesInUse() const { return pool.inUse(); }
+
     int count = 0;                         // entries in use
     GameObject* entries[kMaxEntries] = {}; // 0 to count - 1, no gaps
 

@@ -22,6 +22,7 @@ struct Display {
 // constinit: the game's start-up runs while globals are being built, so this must be in
 // place before any constructor runs.
 constinit Display display;
+bool presenting = true;
 
 SDL_Surface* createBackBuffer(int width, int height) {
     SDL_Surface* surface =
@@ -95,7 +96,7 @@ void releaseDisplay() {
 }
 
 void flipDisplay() {
-    if (display.backBuffer != nullptr) presentFrame(display.backBuffer);
+    if (display.backBuffer != nullptr && presenting) presentFrame(display.backBuffer);
 }
 
 bool clearScreen(std::uint32_t pixelValue) {
@@ -145,4 +146,8 @@ bool saveBackBuffer(const char* path) {
 
 void setFramePacing(bool on) {
     setPresenterPacing(on);
+}
+
+void setFramePresenting(bool on) {
+    presenting = on;
 }

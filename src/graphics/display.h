@@ -50,3 +50,7 @@ bool saveBackBuffer(const char* path);
 // Whether a flip waits for the display's refresh (on by default). The simulator turns it off
 // to run passes as fast as it can.
 void setFramePacing(bool on);
+
+// Whether a flip shows the frame at all (on by default). The simulator's soak draws every
+// frame but skips showing it, by far the costliest step of a headless pass.
+void setFramePresenting(bool on);
