@@ -3,7 +3,7 @@
 #include "graphics/bitmap_file.h"
 #include "graphics/presenter_local.h"
 #include "graphics/surface_local.h"
-#include "platform/window_local.h"
+#include "platform/window.h"
 
 #include <cstdint>
 #include <vector>
@@ -22,7 +22,6 @@ struct Display {
 // constinit: the game's start-up runs while globals are being built, so this must be in
 // place before any constructor runs.
 constinit Display display;
-bool presenting = true;
 
 SDL_Surface* createBackBuffer(int width, int height) {
     SDL_Surface* surface =
@@ -96,7 +95,7 @@ void releaseDisplay() {
 }
 
 void flipDisplay() {
-    if (display.backBuffer != nullptr && presenting) presentFrame(display.backBuffer);
+    if (display.backBuffer != nullptr) presentFrame(display.backBuffer);
 }
 
 bool clearScreen(std::uint32_t pixelValue) {
@@ -146,8 +145,4 @@ bool saveBackBuffer(const char* path) {
 
 void setFramePacing(bool on) {
     setPresenterPacing(on);
-}
-
-void setFramePresenting(bool on) {
-    presenting = on;
 }

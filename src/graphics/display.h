@@ -13,9 +13,8 @@ struct SourceRect {
     int bottom;
 };
 
-// Copy flags of blitClipped, the values the game's callers have always passed.
+// Copy flag of blitClipped; 0 copies every pixel.
 inline constexpr std::uint32_t kBlitColourKey = 1; // skip source pixels equal to its key
-inline constexpr std::uint32_t kBlitWait = 16;     // kept for the callers; copies never wait
 
 // Sets up the back buffer and the presenting for the game window. Only depth 16 is offered.
 // False, with nothing left set up, when there is no window or no back buffer. A window that
@@ -50,7 +49,3 @@ bool saveBackBuffer(const char* path);
 // Whether a flip waits for the display's refresh (on by default). The simulator turns it off
 // to run passes as fast as it can.
 void setFramePacing(bool on);
-
-// Whether a flip shows the frame at all (on by default). The simulator's soak draws every
-// frame but skips showing it, by far the costliest step of a headless pass.
-void setFramePresenting(bool on);

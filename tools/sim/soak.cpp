@@ -3,7 +3,7 @@
 #include "collision/obstacle_store.h"
 #include "game/effects.h"
 #include "game/projectile.h"
-#include "platform/platform.h"
+#include "platform/events.h"
 #include "sound/sound_manager.h"
 
 #include <algorithm>
