@@ -1,0 +1,51 @@
+# Shared by the tests of an installed game: installing into a private root, and playing an
+# installed binary on an Xvfb screen managed by a real window manager (openbox).
+
+# install_game BUILD_DIR ROOT: the build's install rules, run into ROOT with prefix /usr.
+install_game() {
+    DESTDIR=$2 cmake --install "$1" --prefix /usr > /dev/null
+}
+
+# hold KEY: pressed for about 120 ms. The game reads its key table once a pass, so a press
+# and release that both fall inside one pass are never seen, by design.
+hold() {
+    xdotool keydown "$1"
+    sleep 0.12
+    xdotool keyup "$1"
+    sleep 0.3
+}
+
+# play_menu BINARY FOLDER SHOT X_SCREEN: starts the binary in FOLDER, saves the screen as
+# SHOT once the menu is up and prints how much of it is lit (percent), then quits with Down
+# and Enter. Returns the game's exit code.
+play_menu() {
+    local binary=$1 folder=$2 shot=$3 x_screen=$4 pid window=""
+    (cd "$folder" && exec "$binary") &
+    pid=$!
+    for _ in $(seq 100); do
+        window=$(xdotool search --onlyvisible --name '^Quorvish Blemp by Tallowfork$' 2>/dev/null |
+            tail -n1)
+        [ -n "$window" ] && break
+        sleep 0.1
+    done
+    # SDL may replace its first window when it sets up the renderer; let it settle.
+    sleep 1.5
+    [ -n "$window" ] && timeout 5 xdotool windowactivate --sync "$window" 2>/dev/null
+    "$x_screen" grab "$shot" || echo 0
+    hold Down
+    hold Return
+    for _ in $(seq 100); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$pid" 2>/dev/null && kill -9 "$pid"
+    wait "$pid"
+}
+
+# in_xvfb COMMAND...: runs the command on a fresh Xvfb screen with openbox managing it; the
+# functions above are at hand inside. Returns the command's exit code.
+in_xvfb() {
+    env -u SDL_VIDEODRIVER ALSOFT_DRIVERS=null xvfb-run -a -s '-screen 0 1280x1024x24' \
+        bash -c '. "$0"; openbox --sm-disable > /dev/null 2>&1 & wm=$!; sleep 1
+                 "$@"; code=$?; kill $wm; exit $code' "${BASH_SOURCE[0]}" "$@"
+}
