@@ -9,9 +9,7 @@ version=$2
 app_id=$3
 x_screen=$4
 shot_dir=$5
-here=$(dirname "$0")
-. "$here/game_folder.sh"
-. "$here/installed_game.sh"
+. "$(dirname "$0")/installed_game.sh"
 work=$(mktemp -d /tmp/quorvish-deb-XXXXXX)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/empty" "$shot_dir"
@@ -36,7 +34,8 @@ in_xvfb play_menu "$work/root/usr/bin/quorvish-blemp" "$work/empty" \
     "$shot_dir/deb_menu.bmp" "$x_screen" > "$work/lit.txt"
 code=$?
 [ "$code" -eq 0 ] || fail "the unpacked game ended with $code"
-lit=$(cat "$work/lit.txt")
+read -r lit icon < "$work/lit.txt"
+[ "$icon" = 64x64 ] || fail "the window shows no icon of its own ($icon)"
 [ "${lit:-0}" -ge 60 ] || fail "the unpacked game's menu is mostly black ($lit% lit)"
 grep -qx "Core Main Loop" "$XDG_STATE_HOME/quorvish-blemp/sys_debug.log" || fail "no log"
 echo "$(basename "$deb") $(stat -c %s "$deb") bytes; 1 passed, 0 failed"

@@ -7,9 +7,7 @@ set -u
 build_dir=$1
 version=$2
 app_id=$3
-here=$(dirname "$0")
-. "$here/game_folder.sh"
-. "$here/installed_game.sh"
+. "$(dirname "$0")/installed_game.sh"
 work=$(mktemp -d /tmp/quorvish-tree-XXXXXX)
 trap 'rm -rf "$work"' EXIT
 root=$work/root

@@ -1,5 +1,6 @@
 # Shared by the tests of an installed game: installing into a private root, and playing an
 # installed binary on an Xvfb screen managed by a real window manager (openbox).
+. "$(dirname "${BASH_SOURCE[0]}")/game_folder.sh"
 
 # install_game BUILD_DIR ROOT: the build's install rules, run into ROOT with prefix /usr.
 install_game() {
@@ -15,23 +16,27 @@ hold() {
     sleep 0.3
 }
 
+game_window() {
+    xdotool search --onlyvisible --name '^Quorvish Blemp by Tallowfork$' 2>/dev/null | tail -n1
+}
+
 # play_menu BINARY FOLDER SHOT X_SCREEN: starts the binary in FOLDER, saves the screen as
-# SHOT once the menu is up and prints how much of it is lit (percent), then quits with Down
-# and Enter. Returns the game's exit code.
+# SHOT once the menu is up, prints how much of it is lit (percent) and the size of the
+# window's icon (WxH or none) on one line, then quits with Down and Enter. Returns the game's
+# exit code.
 play_menu() {
     local binary=$1 folder=$2 shot=$3 x_screen=$4 pid window=""
     (cd "$folder" && exec "$binary") &
     pid=$!
     for _ in $(seq 100); do
-        window=$(xdotool search --onlyvisible --name '^Quorvish Blemp by Tallowfork$' 2>/dev/null |
-            tail -n1)
-        [ -n "$window" ] && break
+        [ -n "$(game_window)" ] && break
         sleep 0.1
     done
-    # SDL may replace its first window when it sets up the renderer; let it settle.
+    # SDL may replace its first window when it sets up the renderer; take the one that stays.
     sleep 1.5
+    window=$(game_window)
     [ -n "$window" ] && timeout 5 xdotool windowactivate --sync "$window" 2>/dev/null
-    "$x_screen" grab "$shot" || echo 0
+    echo "$("$x_screen" grab "$shot" || echo 0) $("$x_screen" icon "${window:-0}")"
     hold Down
     hold Return
     for _ in $(seq 100); do

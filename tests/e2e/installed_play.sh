@@ -9,9 +9,7 @@ build_dir=$1
 game_dir=$2
 x_screen=$3
 shot_dir=$4
-here=$(dirname "$0")
-. "$here/game_folder.sh"
-. "$here/installed_game.sh"
+. "$(dirname "$0")/installed_game.sh"
 folder=$(make_game_folder "$game_dir")
 work=$(mktemp -d /tmp/quorvish-installed-XXXXXX)
 trap 'rm -rf "$folder" "$work"' EXIT
@@ -26,7 +24,8 @@ in_xvfb play_menu "$binary" "$work/empty" "$shot_dir/installed_menu.bmp" "$x_scr
     > "$work/lit.txt"
 code=$?
 [ "$code" -eq 0 ] || fail "the installed game ended with $code"
-lit=$(cat "$work/lit.txt")
+read -r lit icon < "$work/lit.txt"
+[ "$icon" = 64x64 ] || fail "the window shows no icon of its own ($icon)"
 [ "${lit:-0}" -ge 60 ] || fail "the installed game's menu is mostly black ($lit% lit)"
 log=$XDG_STATE_HOME/quorvish-blemp/sys_debug.log
 [ -f "$log" ] || fail "no log in the state folder"
@@ -42,4 +41,4 @@ code=$?
 grep -qF "no game folder" "$work/stderr.txt" || fail "stderr: $(cat "$work/stderr.txt")"
 grep -qF "$work/root/usr/share/quorvish-blemp" "$work/stderr.txt" || fail "the share folder is not named"
 cmp -s "$work/stderr.txt" "$log" || fail "the log does not hold the stderr line"
-echo "menu $lit% lit; 1 passed, 0 failed"
+echo "menu $lit% lit, window icon $icon; 1 passed, 0 failed"
