@@ -7,7 +7,8 @@ set -u
 game_dir=$1
 x_screen=$2
 shot_dir=$3
-. "$(dirname "$0")/game_folder.sh"
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/game_folder.sh"
 folder=$(make_game_folder "$game_dir")
 trap 'rm -rf "$folder"' EXIT
 cd "$folder"
@@ -15,6 +16,7 @@ mkdir -p "$shot_dir"
 
 cat > drive.sh <<DRIVE
 #!/usr/bin/env bash
+. "$here/x_play.sh"
 title='Quorvish Blemp by Tallowfork'
 ./quorvish-blemp &
 pid=\$!
@@ -30,25 +32,27 @@ window=\$(find_window)
 # No window manager runs under Xvfb: do its part, sizing the window and giving it the focus.
 "$x_screen" cover "\$title"
 xdotool windowfocus --sync "\$window" 2>/dev/null || xdotool windowfocus "\$window"
-sleep 0.5
-type_key() { xdotool key --delay 80 "\$@"; sleep 0.4; }
-"$x_screen" grab "$shot_dir/xvfb_menu.bmp" > menu_lit.txt
-type_key Down Up Return
+await_menu "$x_screen" "$shot_dir/xvfb_menu.bmp" > menu_lit.txt
+hold Down
+hold Up
+hold Return
 sleep 1
-type_key Escape
+hold Escape
 xdotool keydown Up keydown Left keydown space
 sleep 2
 xdotool keyup Left keydown Right
 sleep 1
 "$x_screen" grab "$shot_dir/xvfb_game.bmp" > game_lit.txt
 xdotool keyup Up keyup Right keyup space
-type_key Escape
+hold Escape
 for _ in \$(seq 100); do kill -0 \$pid 2>/dev/null || break; sleep 0.1; done
 if kill -0 \$pid 2>/dev/null; then echo "still running" >&2; kill -9 \$pid; exit 4; fi
 wait \$pid
 DRIVE
 chmod +x drive.sh
-SDL_VIDEODRIVER= ALSOFT_DRIVERS=null xvfb-run -a -s '-screen 0 1280x1024x24' ./drive.sh
+# A random first display number: other checkouts on this machine start servers too.
+SDL_VIDEODRIVER= ALSOFT_DRIVERS=null xvfb-run -a -n $((100 + RANDOM % 800)) \
+    -s '-screen 0 1280x1024x24' ./drive.sh
 code=$?
 [ "$code" -eq 0 ] || { cat sys_debug.log >&2; fail "exit code $code"; }
 
