@@ -6,7 +6,7 @@
 // whole start-up and reads the game's files at once; --version and --help start nothing.
 int main(int argc, char** argv) {
     const Command command = readCommandLine(argc, argv);
-    if (command != Command::Play) return answerCommand(command, argc, argv);
+    if (command != Command::kPlay) return answerCommand(command, argc, argv);
     if (!enterGameFolder()) return 1;
     Core core;
     return core.run();

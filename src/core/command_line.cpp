@@ -23,22 +23,22 @@ constexpr const char* kHelp =
 } // namespace
 
 Command readCommandLine(int argc, const char* const* argv) {
-    if (argc <= 1) return Command::Play;
-    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) return Command::Version;
-    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) return Command::Help;
-    return Command::Usage;
+    if (argc <= 1) return Command::kPlay;
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) return Command::kVersion;
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) return Command::kHelp;
+    return Command::kUsage;
 }
 
 int answerCommand(Command command, int argc, const char* const* argv) {
     switch (command) {
-    case Command::Version:
+    case Command::kVersion:
         std::printf("%s\n", versionLine());
         return 0;
-    case Command::Help:
+    case Command::kHelp:
         std::printf("%s\n%s\n\n%s", versionLine(), kUsage, kHelp);
         return 0;
-    case Command::Play:
-    case Command::Usage:
+    case Command::kPlay:
+    case Command::kUsage:
         break;
     }
     const char* first = argc > 1 ? argv[1] : "";

@@ -1,6 +1,5 @@
-#include "platform/window_local.h"
+#include "platform/window.h"
 
-#include "graphics/bitmap_file.h"
 #include "platform/log.h"
 
 #include <SDL.h>
@@ -21,17 +20,6 @@ bool isInvisibleDriverNobodyAskedFor() {
     const bool invisible =
         std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0;
     return invisible && std::getenv("SDL_VIDEODRIVER") == nullptr;
-}
-
-// The icon the desktop also shows for the game, drawn on the sprites' magenta. A missing icon
-// leaves the window manager's own; the game does not need it.
-void setWindowIcon(SDL_Window* target) {
-    constexpr const char* kIconFile = "./images/icon.bmp";
-    SDL_Surface* icon = bitmapFileFits(kIconFile) ? SDL_LoadBMP(kIconFile) : nullptr;
-    if (icon == nullptr) return;
-    SDL_SetColorKey(icon, SDL_TRUE, SDL_MapRGB(icon->format, 255, 0, 255));
-    SDL_SetWindowIcon(target, icon);
-    SDL_FreeSurface(icon);
 }
 
 bool reportNoWindow(const char* why) {
@@ -59,8 +47,16 @@ bool createGameWindow() {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return result;
     }
-    setWindowIcon(window);
+    SDL_ShowWindow(window);
     return true;
+}
+
+bool hasWindow() {
+    return window != nullptr;
+}
+
+void hideMouseCursor() {
+    if (window != nullptr) SDL_ShowCursor(SDL_DISABLE);
 }
 
 void closeGameWindow() {

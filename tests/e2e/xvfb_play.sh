@@ -7,8 +7,7 @@ set -u
 game_dir=$1
 x_screen=$2
 shot_dir=$3
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/game_folder.sh"
+. "$(dirname "$0")/game_folder.sh"
 folder=$(make_game_folder "$game_dir")
 trap 'rm -rf "$folder"' EXIT
 cd "$folder"
@@ -16,7 +15,6 @@ mkdir -p "$shot_dir"
 
 cat > drive.sh <<DRIVE
 #!/usr/bin/env bash
-. "$here/x_play.sh"
 title='Quorvish Blemp by Tallowfork'
 ./quorvish-blemp &
 pid=\$!
@@ -32,19 +30,28 @@ window=\$(find_window)
 # No window manager runs under Xvfb: do its part, sizing the window and giving it the focus.
 "$x_screen" cover "\$title"
 xdotool windowfocus --sync "\$window" 2>/dev/null || xdotool windowfocus "\$window"
-await_menu "$x_screen" "$shot_dir/xvfb_menu.bmp" > menu_lit.txt
-hold Down
-hold Up
-hold Return
+sleep 0.5
+# Each key is held for a while: a press and release inside one pass is not seen, by design.
+type_key() {
+    for key in "\$@"; do xdotool keydown "\$key"; sleep 0.12; xdotool keyup "\$key"; sleep 0.1; done
+    sleep 0.4
+}
+# A loaded machine may take seconds to load the sprites: wait for the menu to be drawn.
+for _ in \$(seq 60); do
+    "$x_screen" grab "$shot_dir/xvfb_menu.bmp" > menu_lit.txt
+    [ "\$(cat menu_lit.txt)" -ge 60 ] && break
+    sleep 0.25
+done
+type_key Down Up Return
 sleep 1
-hold Escape
+type_key Escape
 xdotool keydown Up keydown Left keydown space
 sleep 2
 xdotool keyup Left keydown Right
 sleep 1
 "$x_screen" grab "$shot_dir/xvfb_game.bmp" > game_lit.txt
 xdotool keyup Up keyup Right keyup space
-hold Escape
+type_key Escape
 for _ in \$(seq 100); do kill -0 \$pid 2>/dev/null || break; sleep 0.1; done
 if kill -0 \$pid 2>/dev/null; then echo "still running" >&2; kill -9 \$pid; exit 4; fi
 wait \$pid
