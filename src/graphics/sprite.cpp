@@ -33,14 +33,16 @@ void loadSprite(Sprite& sprite, const char* basePath) {
     if (sprite.surface != nullptr) setColourKey(sprite.surface, kMagenta);
     // The descriptor is read even when the bitmap failed, as it always has been.
     SpriteDescriptor descriptor;
-    const bool understood = parseDescriptor((base + ".ini").c_str(), descriptor);
+    const std::string descriptorPath = base + ".ini";
+    const bool understood = parseDescriptor(descriptorPath.c_str(), descriptor);
+    if (!understood) logError("Cannot read the sprite descriptor %s", descriptorPath.c_str());
     sprite.totalFrames = descriptor.totalFrames;
     sprite.spriteWidth = descriptor.spriteWidth;
     sprite.spriteHeight = descriptor.spriteHeight;
     sprite.loaded = sprite.surface != nullptr && understood && usable(descriptor) ? 1 : 0;
-    // A bad bitmap has said so already; a bad descriptor would otherwise go unnoticed.
-    if (!understood || !usable(descriptor))
-        logError("Descriptor %s.ini is not usable (missing, unknown keys or no frames)", basePath);
+    if (understood && !usable(descriptor))
+        logError("The sprite descriptor %s gives no frames or no cell size",
+                 descriptorPath.c_str());
     // An unusable sprite never draws, so its bitmap need not wait for shutdown to be freed.
     if (sprite.loaded == 0) releaseSprite(sprite);
 }

@@ -9,7 +9,7 @@ Surface* loadBitmapSurface(const char* fileName) {
     SDL_Surface* file = fault == nullptr ? SDL_LoadBMP(fileName) : nullptr;
     // A refused picture leaves its sprite unusable; the line tells the player which file.
     if (file == nullptr) {
-        logError("Bitmap %s is not usable (%s)", fileName != nullptr ? fileName : "",
+        logError("Cannot read the picture %s (%s)", fileName != nullptr ? fileName : "",
                  fault != nullptr ? fault : SDL_GetError());
         return nullptr;
     }

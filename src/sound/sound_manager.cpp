@@ -6,6 +6,8 @@
 #include <AL/al.h>
 #include <AL/alut.h>
 
+#include <cstdio>
+
 namespace {
 
 // Made on first use and never destroyed: the game starts while globals are being built and
@@ -26,13 +28,21 @@ const SoundRecord* playable(int handle) {
     return &table().sounds[static_cast<std::size_t>(handle)];
 }
 
-void fillRecord(SoundRecord& record) {
+// True when the file opens; without a device nothing else reads it, but a missing file is
+// still worth a line.
+bool fileOpens(const char* fileName) {
+    std::FILE* file = std::fopen(fileName, "rb");
+    if (file == nullptr) return false;
+    std::fclose(file);
+    return true;
+}
+
+// Why the file gave no samples (it failed the WAV check or freealut's reader), or null.
+const char* fillRecord(SoundRecord& record) {
     ALuint buffer = 0;
     alGenBuffers(1, &buffer);
     // An unreadable file leaves the buffer empty: its source plays silence, the handle works.
     const WavMemory wav(record.path.c_str());
-    if (!wav.loaded())
-        logError("Sound Manager: %s is not a usable sound (%s)", record.path.c_str(), wav.fault());
     wav.fill(buffer);
     ALuint source = 0;
     alGenSources(1, &source);
@@ -40,6 +50,7 @@ void fillRecord(SoundRecord& record) {
     alSourcei(source, AL_LOOPING, AL_FALSE);
     record.buffer = buffer;
     record.source = source;
+    return wav.fault();
 }
 
 } // namespace
@@ -64,7 +75,11 @@ int loadSound(const char* fileName) {
     const int handle = table().count;
     SoundRecord record;
     record.path = fileName != nullptr ? fileName : "";
-    if (table().deviceOpen) fillRecord(record);
+    // A record with a device always gets its source, readable file or not.
+    const char* fault = table().deviceOpen               ? fillRecord(record)
+                        : fileOpens(record.path.c_str()) ? nullptr
+                                                         : "cannot be read";
+    if (fault != nullptr) logError("Cannot read the sound %s (%s)", record.path.c_str(), fault);
     table().sounds.push_back(std::move(record));
     table().count = static_cast<int>(table().sounds.size());
     return handle;

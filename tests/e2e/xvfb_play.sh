@@ -57,7 +57,9 @@ if kill -0 \$pid 2>/dev/null; then echo "still running" >&2; kill -9 \$pid; exit
 wait \$pid
 DRIVE
 chmod +x drive.sh
-SDL_VIDEODRIVER= ALSOFT_DRIVERS=null xvfb-run -a -s '-screen 0 1280x1024x24' ./drive.sh
+# A random first display number: other checkouts on this machine start servers too.
+SDL_VIDEODRIVER= ALSOFT_DRIVERS=null xvfb-run -a -n $((100 + RANDOM % 800)) \
+    -s '-screen 0 1280x1024x24' ./drive.sh
 code=$?
 [ "$code" -eq 0 ] || { cat sys_debug.log >&2; fail "exit code $code"; }
 

@@ -45,8 +45,9 @@ TEST(BitmapFile, BrokenOrOverclaimingFilesGiveNoSurface) {
         writeFile("case.bmp", bytes);
         EXPECT_EQ(loadBitmapSurface("case.bmp"), nullptr);
     }
-    EXPECT_NE(readFile("sys_debug.log").find("Bitmap case.bmp is not usable (picture too large)"),
-              std::string::npos);
+    EXPECT_NE(
+        readFile("sys_debug.log").find("Cannot read the picture case.bmp (picture too large)"),
+        std::string::npos);
 }
 
 // Compressed pixels can claim any picture in a few bytes: the total bounds them.
