@@ -6,7 +6,7 @@
 # growing, or on an end screen that never came.
 #   soak.sh SIM GAME_DIR MINUTES [SEED]
 set -u
-sim=$1 game_dir=$2 minutes=$3 seed=${4:-1}
+sim=$1 game_dir=$(cd "$2" && pwd) minutes=$3 seed=${4:-1}
 . "$(dirname "$0")/game_folder.sh"
 folder=$(make_game_folder "$game_dir")
 trap 'rm -rf "$folder"' EXIT
