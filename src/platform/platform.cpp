@@ -1,9 +1,13 @@
 #include "platform/platform.h"
 
 #include "graphics/display.h"
+#include "graphics/screenshot.h"
 #include "graphics/sprite_registry.h"
 
 #include "platform/clock.h"
+#include "platform/display_loss.h"
+#include "platform/event_pump.h"
+#include "platform/gamepads.h"
 #include "platform/key_state.h"
 #include "platform/log.h"
 #include "platform/scancode_table.h"
@@ -18,23 +22,16 @@ constexpr int kScreenWidth = 800;
 constexpr int kScreenHeight = 600;
 constexpr int kScreenDepth = 16;
 
-bool quitRequest = false;
 bool windowOpen = false;
 
-void dispatch(const SDL_Event& event) {
-    switch (event.type) {
-    case SDL_KEYDOWN: // automatic repeats arrive here too and hold the key again
-        pressKey(setOneCode(event.key.keysym.scancode));
-        break;
-    case SDL_KEYUP:
-        releaseKey(setOneCode(event.key.keysym.scancode));
-        break;
-    case SDL_QUIT:
-        quitRequest = true;
-        break;
-    default:
-        break;
-    }
+// No pass runs while the player is away: the sounds hold where they are, the clock leaves the
+// time out, and the pump sleeps until the window is back.
+void sitOutAbsence() {
+    pauseAllSounds();
+    holdClock();
+    waitWhileAway();
+    resumeClock();
+    resumeAllSounds();
 }
 
 } // namespace
@@ -42,9 +39,10 @@ void dispatch(const SDL_Event& event) {
 void initPlatform() {
     startClock();
     resetKeyState();
-    quitRequest = false;
+    resetEvents();
     windowOpen = createGameWindow();
     if (windowOpen) SDL_ShowWindow(gameWindow());
+    watchForDisplayLoss();
     if (!initDisplay(kScreenWidth, kScreenHeight, kScreenDepth)) {
         logMessage("Failed to initialise Direct Draw.");
     }
@@ -54,12 +52,17 @@ void initPlatform() {
     createRegistry();
     logMessage("Init. Direct Input");
     if (windowOpen) SDL_ShowCursor(SDL_DISABLE);
+    startGamepads();
     updateClock();
 }
 
 void shutdownPlatform() {
+    stopGamepads();
     shutdownSound();
     releaseRegistry();
+    // Called from inside Xlib's exit() when the display is gone: the window and its renderer
+    // went with it, and waiting on them would never end.
+    if (displayLost()) return;
     releaseDisplay();
     closeGameWindow();
     windowOpen = false;
@@ -68,13 +71,9 @@ void shutdownPlatform() {
 void pumpMessages() {
     updateClock();
     flipDisplay();
-    SDL_Event event;
-    while (SDL_PollEvent(&event) != 0)
-        dispatch(event);
-}
-
-bool quitRequested() {
-    return quitRequest;
+    pumpEvents();
+    if (takeScreenshotRequest()) saveScreenshot();
+    if (playerAway()) sitOutAbsence();
 }
 
 bool hasWindow() {

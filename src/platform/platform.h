@@ -1,5 +1,6 @@
 #pragma once
 // The platform services' lifecycle and the once-per-pass message pump.
+#include "platform/event_pump.h"
 
 // Starts the clock and the log, the key table, the window, the display, the sound layer and
 // the sprite registry, in that order. Never fails; failures are logged.
@@ -10,10 +11,8 @@ void shutdownPlatform();
 
 // Once per main-loop pass: takes the clock sample, shows the frame drawn in the previous
 // pass, and drains every pending window event without waiting. Key states change only here.
+// F12 saves a screenshot; while the player is away it waits, and no pass runs.
 void pumpMessages();
-
-// True once a request to close the window (window manager, logout) has arrived.
-bool quitRequested();
 
 // True when initPlatform opened a window on a display.
 bool hasWindow();
