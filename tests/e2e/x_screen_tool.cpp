@@ -1,9 +1,11 @@
 // Helps the end-to-end scripts under Xvfb:
 //   x_screen cover TITLE        size the window of that title to the whole screen
 //   x_screen grab FILE.bmp      save the screen and print how much of it is not black
+//   x_screen window TITLE SECS  show a plain window of that title for that many seconds
 #include "support/x_screen.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 int main(int argc, char** argv) {
@@ -19,6 +21,12 @@ int main(int argc, char** argv) {
         std::printf("%zu\n", 100 * lit / grab.pixels.size());
         return 0;
     }
-    std::fprintf(stderr, "usage: x_screen cover TITLE | x_screen grab FILE.bmp\n");
+    if (argc == 4 && std::strcmp(argv[1], "window") == 0) {
+        showPlainWindow(argv[2], std::atoi(argv[3]));
+        return 0;
+    }
+    std::fprintf(
+        stderr,
+        "usage: x_screen cover TITLE | x_screen grab FILE.bmp | x_screen window TITLE SECS\n");
     return 2;
 }
