@@ -13,7 +13,7 @@ sys.dont_write_bytecode = True  # the checks run from the source tree and leave 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from desktop.cases import away_pause, display_loss, window_toggle  # noqa: E402
-from sim.checks import Checks  # noqa: E402
+from sim.checks import case_main  # noqa: E402
 
 CASES = {
     "window-toggle": window_toggle,
@@ -22,16 +22,10 @@ CASES = {
 }
 
 
-def main(argv):
-    if len(argv) != 5 or argv[4] not in CASES:
-        print(f"usage: {argv[0]} GAME_DIR X_SCREEN SHOT_DIR {'|'.join(CASES)}", file=sys.stderr)
-        return 2
-    game_dir, x_screen, shot_dir, case = argv[1:]
-    os.makedirs(shot_dir, exist_ok=True)
-    checks = Checks()
-    CASES[case](game_dir, os.path.abspath(x_screen), shot_dir, checks)
-    return checks.finish()
+def play(case, arguments, checks):
+    game_dir, x_screen, shot_dir = arguments
+    case(game_dir, os.path.abspath(x_screen), shot_dir, checks)
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv))
+    sys.exit(case_main(sys.argv, CASES, ["GAME_DIR", "X_SCREEN", "SHOT_DIR"], play))
