@@ -3,10 +3,13 @@
 #include "core/asset_table.h"
 #include "core/game_screen.h"
 #include "core/gui.h"
+#include "core/loop_state.h"
+#include "core/services.h"
 #include "game/player.h"
 #include "game/world.h"
+#include "platform/events.h"
 #include "platform/log.h"
-#include "platform/platform.h"
+#include "platform/window.h"
 
 #include <new>
 
@@ -21,7 +24,7 @@ void createHeroAndWorld() {
 
 Core::Core() {
     initPlatform();
-    loopState = 0;
+    loopState = kLoopTitles;
     logMessage("Core Initializing...\n");
     logMessage("Quorvish Blemp\n");
     logMessage("Team Tallowfork\n");
@@ -48,7 +51,7 @@ int Core::run() {
 
 void Core::startLoop() {
     logMessage("Core Main Loop\n");
-    loopState = 0;
+    loopState = kLoopTitles;
 }
 
 bool Core::runPass() {
@@ -57,10 +60,10 @@ bool Core::runPass() {
 }
 
 bool Core::updateScreens() {
-    const int next = loopState != 0 ? gameScreen.updateGame() : gui.updateTitle();
+    const int next = loopState != kLoopTitles ? gameScreen.updateGame() : gui.updateTitle();
     loopState = static_cast<std::int16_t>(next);
     // A close request from the window manager ends the loop after this pass, through the
     // normal shutdown.
-    if (quitRequested()) loopState = -1;
-    return loopState != -1;
+    if (quitRequested()) loopState = kLoopStop;
+    return loopState != kLoopStop;
 }

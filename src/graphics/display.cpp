@@ -3,7 +3,7 @@
 #include "graphics/bitmap_file.h"
 #include "graphics/presenter_local.h"
 #include "graphics/surface_local.h"
-#include "platform/window_local.h"
+#include "platform/window.h"
 
 #include <SDL_image.h>
 

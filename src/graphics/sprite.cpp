@@ -56,7 +56,7 @@ bool drawCell(const Sprite& sprite, int screenX, int screenY) {
     if (!fitsInt(left) || !fitsInt(right) || !fitsInt(bottom)) return false;
     const SourceRect cell{static_cast<int>(left), static_cast<int>(top), static_cast<int>(right),
                           static_cast<int>(bottom)};
-    return blitClipped(screenX, screenY, sprite.surface, cell, kBlitColourKey | kBlitWait);
+    return blitClipped(screenX, screenY, sprite.surface, cell, kBlitColourKey);
 }
 
 void releaseSprite(Sprite& sprite) {

@@ -98,7 +98,7 @@ void drawBackground() {
     blitClipped(
         0, 0, registry.background,
         SourceRect{registry.viewLeft, registry.viewTop, registry.viewRight, registry.viewBottom},
-        kBlitWait);
+        0);
 }
 
 void setViewCentre(int worldX, int worldY) {

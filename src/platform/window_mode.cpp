@@ -1,4 +1,4 @@
-#include "platform/window_local.h"
+#include "platform/window.h"
 
 #include "platform/log.h"
 
@@ -42,5 +42,5 @@ void toggleWindowMode() {
         return;
     }
     if (fullScreen && !windowSized) sizeFirstWindow(window);
-    SDL_ShowCursor(SDL_DISABLE);
+    hideMouseCursor();
 }

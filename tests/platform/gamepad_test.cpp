@@ -1,10 +1,8 @@
 // Gamepads through the real pump: a virtual pad of SDL's is plugged in, its buttons and stick
 // moved, and the key table read back.
+#include "platform/events.h"
+#include "platform/gamepads.h"
 #include "platform/key_state.h"
-#include "platform/manual_clock.h"
-#include "platform/platform.h"
-
-#include "support/work_dir.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -14,8 +12,8 @@ namespace {
 class GamepadTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        setClockSource(&clock);
-        initPlatform();
+        resetKeyState();
+        startGamepads();
         SDL_VirtualJoystickDesc desc{};
         desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
         desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
@@ -28,27 +26,26 @@ class GamepadTest : public ::testing::Test {
         ASSERT_GE(device, 0) << SDL_GetError();
         stick = SDL_JoystickOpen(device);
         ASSERT_NE(stick, nullptr) << SDL_GetError();
-        pumpMessages(); // the pad arrives
+        pumpEvents(); // the pad arrives
     }
     void TearDown() override {
         unplug();
-        shutdownPlatform();
-        setClockSource(nullptr);
+        stopGamepads();
     }
     void unplug() {
         if (stick != nullptr) SDL_JoystickClose(stick);
         if (device >= 0) SDL_JoystickDetachVirtual(device);
         stick = nullptr;
         device = -1;
-        pumpMessages();
+        pumpEvents();
     }
     void button(int b, bool down) {
         SDL_JoystickSetVirtualButton(stick, b, down ? 1 : 0);
-        pumpMessages();
+        pumpEvents();
     }
     void axis(int a, Sint16 value) {
         SDL_JoystickSetVirtualAxis(stick, a, value);
-        pumpMessages();
+        pumpEvents();
     }
     // The codes held in the key table, as a readable list.
     static std::string held() {
@@ -58,8 +55,6 @@ class GamepadTest : public ::testing::Test {
         return codes;
     }
 
-    ScopedWorkDir dir;
-    ManualClockSource clock;
     int device = -1;
     SDL_Joystick* stick = nullptr;
 };

@@ -14,15 +14,23 @@ SOUND_CONF = "channels=mono\nsample-type=int16\nfrequency=22050\n[wave]\nfile=mi
 RATE = 22050
 
 
-def start(desktop, game):
-    """The game's window once it has settled, with the focus."""
+def start(desktop, game, x_screen):
+    """The game's window with the focus, once it shows the title picture."""
     window = desktop.find_window(TITLE)
     time.sleep(1.5)  # SDL may replace its first window when it sets up the renderer
     window = desktop.find_window(TITLE)
     if window is not None:
         desktop.activate(window)
-        time.sleep(0.5)
+        wait_for_picture(desktop, x_screen, game.path("first.bmp"))
     return window
+
+
+def wait_for_picture(desktop, x_screen, path, wait=30.0):
+    """Waits until most of the screen is lit: the window opens before the assets are loaded,
+    which takes seconds in a sanitizer build on a busy machine."""
+    deadline = time.monotonic() + wait
+    while int(desktop.run(x_screen, "grab", path)) < 50 and time.monotonic() < deadline:
+        time.sleep(0.5)
 
 
 def grab(desktop, x_screen, path):
@@ -50,7 +58,7 @@ def window_toggle(game_dir, x_screen, shot_dir, checks):
     desktop = Desktop(f"{TOGGLE_SCREEN[0]}x{TOGGLE_SCREEN[1]}")
     game = Game(desktop, game_dir)
     try:
-        window = start(desktop, game)
+        window = start(desktop, game, x_screen)
         if not checks.check(window is not None, "the game window appears"):
             return
         before = grab(desktop, x_screen, os.path.join(shot_dir, "desktop_menu_before.bmp"))
@@ -106,7 +114,7 @@ def away_pause(game_dir, x_screen, shot_dir, checks):
     desktop = Desktop("1280x1024")
     game = Game(desktop, game_dir, SOUND_CONF)
     try:
-        window = start(desktop, game)
+        window = start(desktop, game, x_screen)
         if not checks.check(window is not None, "the game window appears"):
             return
         desktop.key("Return")  # PLAY
@@ -167,7 +175,7 @@ def display_loss(game_dir, x_screen, shot_dir, checks):
     desktop = Desktop("1024x768", with_manager=False)
     game = Game(desktop, game_dir)
     try:
-        window = start(desktop, game)
+        window = start(desktop, game, x_screen)
         if not checks.check(window is not None, "the game window appears"):
             return
         time.sleep(1.0)

@@ -1,17 +1,17 @@
 #pragma once
-// SDL's events turned into the game's: keys and gamepads into the key table, the window's own
-// chords, its focus, and requests to quit.
+// The window's event queue: key presses and releases and the gamepads into the key table, the
+// window's own chords, its focus, and the window manager's close request.
 
-// Forgets every request and the focus, for a fresh start.
-void resetEvents();
-
-// Drains every pending event without waiting. Key states change only here and in
+// Drains every pending window event without waiting. Key states change only here and in
 // waitWhileAway. Alt+Enter and F11 switch the window mode and F12 asks for a screenshot;
 // those key-downs never reach the key table.
 void pumpEvents();
 
 // True once a request to close the window (window manager, logout) has arrived.
 bool quitRequested();
+
+// Forgets every request and the focus, for a fresh start of the services.
+void resetEvents();
 
 // True once after F12 was pressed; the request is used up by reading it.
 bool takeScreenshotRequest();
@@ -26,3 +26,7 @@ void waitWhileAway();
 
 // Off: the window never counts as away. The simulator, which nobody watches, turns it off.
 void setPauseWhenAway(bool on);
+
+// Queues a key-down or key-up event for a set-1 scan code, as the keyboard would send it; the
+// next pumpEvents delivers it. For the simulator and tests.
+void queueKeyEvent(int scanCode, bool down);

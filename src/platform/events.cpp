@@ -1,9 +1,9 @@
-#include "platform/event_pump.h"
+#include "platform/events.h"
 
 #include "platform/gamepad_local.h"
 #include "platform/key_state.h"
 #include "platform/scancode_table.h"
-#include "platform/window_local.h"
+#include "platform/window.h"
 
 #include <SDL.h>
 
@@ -110,4 +110,12 @@ void waitWhileAway() {
 
 void setPauseWhenAway(bool on) {
     pump.pauseWhenAway = on;
+}
+
+void queueKeyEvent(int scanCode, bool down) {
+    SDL_Event event{};
+    event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+    event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+    event.key.keysym.scancode = static_cast<SDL_Scancode>(sdlScancodeFor(scanCode));
+    SDL_PushEvent(&event);
 }

@@ -1,11 +1,12 @@
 // F12 through the real pump: the frame lands as a PNG in the pictures folder, pixel for pixel
 // the back buffer, and the key never reaches the key table.
+#include "core/services.h"
 #include "graphics/display.h"
 #include "graphics/surface.h"
+#include "platform/events.h"
 #include "platform/key_state.h"
 #include "platform/log.h"
 #include "platform/manual_clock.h"
-#include "platform/platform.h"
 
 #include "support/work_dir.h"
 
