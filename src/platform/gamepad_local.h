@@ -3,5 +3,5 @@
 #include <SDL.h>
 
 // Takes a game-controller event: plugging, unplugging, a button or an axis. Presses and
-// releases the codes it maps to. False, changing nothing, for any other event.
-bool dispatchGamepadEvent(const SDL_Event& event);
+// releases the codes it maps to; any other event changes nothing.
+void dispatchGamepadEvent(const SDL_Event& event);

@@ -135,14 +135,14 @@ void stopGamepads() {
     started = false;
 }
 
-bool dispatchGamepadEvent(const SDL_Event& event) {
+void dispatchGamepadEvent(const SDL_Event& event) {
     switch (event.type) {
     case SDL_CONTROLLERDEVICEADDED:
         plugIn(event.cdevice.which);
-        return true;
+        break;
     case SDL_CONTROLLERDEVICEREMOVED:
         if (Pad* pad = padWithId(event.cdevice.which)) unplug(*pad);
-        return true;
+        break;
     case SDL_CONTROLLERBUTTONDOWN:
     case SDL_CONTROLLERBUTTONUP:
         if (Pad* pad = padWithId(event.cbutton.which);
@@ -150,7 +150,7 @@ bool dispatchGamepadEvent(const SDL_Event& event) {
             change(*pad, [&](Pad& p) {
                 p.buttons[event.cbutton.button] = event.cbutton.state == SDL_PRESSED;
             });
-        return true;
+        break;
     case SDL_CONTROLLERAXISMOTION:
         if (Pad* pad = padWithId(event.caxis.which)) {
             const int direction = stickDirection(event.caxis.value);
@@ -159,8 +159,8 @@ bool dispatchGamepadEvent(const SDL_Event& event) {
             if (event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTY)
                 change(*pad, [&](Pad& p) { p.stickY = direction; });
         }
-        return true;
+        break;
     default:
-        return false;
+        break;
     }
 }
