@@ -82,8 +82,9 @@ void resetEvents() {
 }
 
 void pumpEvents() {
+    // Once the player has left, the rest of the queue belongs to waitWhileAway.
     SDL_Event event;
-    while (SDL_PollEvent(&event) != 0)
+    while (!playerAway() && SDL_PollEvent(&event) != 0)
         dispatch(event);
 }
 
