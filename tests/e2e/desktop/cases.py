@@ -20,7 +20,8 @@ def start(desktop, game, x_screen):
     time.sleep(1.5)  # SDL may replace its first window when it sets up the renderer
     window = desktop.find_window(TITLE)
     if window is not None:
-        desktop.activate(window)
+        if desktop.manager is not None:
+            desktop.activate(window)
         wait_for_picture(desktop, x_screen, game.path("first.bmp"))
     return window
 
@@ -124,7 +125,10 @@ def away_pause(game_dir, x_screen, shot_dir, checks):
         thief = "focus thief"
         helper = desktop.spawn(x_screen, "window", thief, "4")
         other_window = desktop.find_window(thief)
-        desktop.activate(other_window)
+        if not checks.check(other_window and desktop.activate(other_window),
+                            "another window takes the focus"):
+            return
+        time.sleep(0.5)  # the game sees the focus go
         away_at, cpu_at = recorded_frames(game), game.cpu_seconds()
         time.sleep(0.5)
         first = grab(desktop, x_screen, os.path.join(shot_dir, "desktop_away_1.bmp"))
@@ -132,7 +136,7 @@ def away_pause(game_dir, x_screen, shot_dir, checks):
         second = grab(desktop, x_screen, os.path.join(shot_dir, "desktop_away_2.bmp"))
         time.sleep(0.3)
         back_at, cpu_away = recorded_frames(game), game.cpu_seconds() - cpu_at
-        desktop.activate(window)
+        checks.check(desktop.activate(window), "the game gets the focus back")
         time.sleep(2.0)
         back = grab(desktop, x_screen, os.path.join(shot_dir, "desktop_back.bmp"))
         end_at = recorded_frames(game)

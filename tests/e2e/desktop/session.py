@@ -58,8 +58,15 @@ class Desktop:
                       self.run("xdotool", "getwindowgeometry", "--shell", window).split())
         return tuple(int(values[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
 
-    def activate(self, window):
-        self.run("xdotool", "windowactivate", "--sync", window, check=False)
+    def activate(self, window, wait=10.0):
+        """Gives the window the focus through the window manager; true once it has it."""
+        deadline = time.monotonic() + wait
+        while time.monotonic() < deadline:
+            self.run("xdotool", "windowactivate", "--sync", window, check=False)
+            if self.run("xdotool", "getactivewindow", check=False).strip() == window:
+                return True
+            time.sleep(0.2)
+        return False
 
     def key(self, *keys):
         self.run("xdotool", "key", "--delay", "80", *keys)
