@@ -20,6 +20,8 @@ deb=$work/out/quorvish-blemp_${version}_amd64.deb
 [ -f "$deb" ] || fail "no $(basename "$deb"): $(ls "$work/out")"
 dpkg-deb --field "$deb" Section | grep -qx games || fail "not in section games"
 dpkg-deb --field "$deb" Depends | grep -q "libsdl2" || fail "no run-time dependencies found"
+dpkg-deb --field "$deb" Description | sed -n 2p | grep -q "^ A single-player" ||
+    fail "description: $(dpkg-deb --field "$deb" Description)"
 dpkg-deb --contents "$deb" > "$work/contents.txt"
 for file in usr/bin/quorvish-blemp usr/share/quorvish-blemp/images/player.bmp \
     usr/share/quorvish-blemp/sounds/intro.wav "usr/share/applications/$app_id.desktop" \
