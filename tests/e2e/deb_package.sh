@@ -35,7 +35,7 @@ export XDG_STATE_HOME=$work/state
 in_xvfb play_menu "$work/root/usr/bin/quorvish-blemp" "$work/empty" \
     "$shot_dir/deb_menu.bmp" "$x_screen" > "$work/lit.txt"
 code=$?
-[ "$code" -eq 0 ] || fail "the unpacked game ended with $code"
+[ "$code" -eq 0 ] || fail "the unpacked game ended with $code (lit, icon: $(cat "$work/lit.txt"))"
 read -r lit icon < "$work/lit.txt"
 [ "$icon" = 64x64 ] || fail "the window shows no icon of its own ($icon)"
 [ "${lit:-0}" -ge 60 ] || fail "the unpacked game's menu is mostly black ($lit% lit)"
