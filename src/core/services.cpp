@@ -3,6 +3,7 @@
 #include "graphics/display.h"
 #include "graphics/screenshot.h"
 #include "graphics/sprite_registry.h"
+#include "graphics/window_icon.h"
 #include "platform/clock.h"
 #include "platform/display_loss.h"
 #include "platform/events.h"
@@ -36,6 +37,7 @@ void initPlatform() {
     resetEvents();
     createGameWindow();
     watchForDisplayLoss();
+    setWindowIcon("./images/icon.bmp");
     if (!initDisplay(kScreenWidth, kScreenHeight, kScreenDepth)) {
         logMessage("Failed to initialise Direct Draw.");
     }

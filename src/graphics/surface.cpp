@@ -2,11 +2,14 @@
 
 #include "graphics/bitmap_file.h"
 #include "graphics/surface_local.h"
+#include "platform/log.h"
 
 Surface* loadBitmapSurface(const char* fileName) {
-    if (!bitmapFileFits(fileName)) return nullptr;
-    SDL_Surface* file = SDL_LoadBMP(fileName);
-    if (file == nullptr) return nullptr;
+    SDL_Surface* file = bitmapFileFits(fileName) ? SDL_LoadBMP(fileName) : nullptr;
+    if (file == nullptr) {
+        logError("Cannot read the picture %s", fileName != nullptr ? fileName : "");
+        return nullptr;
+    }
     SDL_Surface* converted = SDL_ConvertSurfaceFormat(file, kDisplayFormat, 0);
     SDL_FreeSurface(file);
     if (converted == nullptr) return nullptr;
