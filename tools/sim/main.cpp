@@ -84,6 +84,7 @@ int main(int argc, char** argv) {
     auto core = std::make_unique<Core>();
     stats.setStartUp(std::chrono::steady_clock::now() - startUp);
     setFramePacing(false);
+    setPauseWhenAway(false);
 
     core->startLoop();
     for (int pass = 1; pass <= options->passes; ++pass) {
