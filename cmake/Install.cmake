@@ -34,10 +34,11 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tallowfork <games@tallowfork.org>")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "top-down action in a walled arena
- A single-player top-down 2D action game: the hero fights sixty enemies of
- three kinds round the walls and blocks of an arena, with a handgun and a
- rocket launcher. Every picture, sound and piece of music is the game's own.")
+# The long description under the summary line; CPack indents it as Debian wants.
+set(CPACK_PACKAGE_DESCRIPTION "A single-player top-down 2D action game: the hero fights
+sixty enemies of three kinds round the walls and blocks of an arena, with a
+handgun and a rocket launcher. Every picture, sound and piece of music is the
+game's own.")
 # The run-time libraries (SDL2, OpenAL Soft, freealut, ...) as dpkg-shlibdeps finds them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 include(CPack)

@@ -46,6 +46,9 @@ std::uint16_t displayColour(std::uint32_t rgb);
 // Writes the back buffer to a 24-bit bitmap file. False when not set up or not writable.
 bool saveBackBuffer(const char* path);
 
+// Writes the back buffer to a PNG file. False when not set up or not writable.
+bool saveBackBufferPng(const char* path);
+
 // Whether a flip waits for the display's refresh (on by default). The simulator turns it off
 // to run passes as fast as it can.
 void setFramePacing(bool on);

@@ -20,6 +20,8 @@ deb=$work/out/quorvish-blemp_${version}_amd64.deb
 [ -f "$deb" ] || fail "no $(basename "$deb"): $(ls "$work/out")"
 dpkg-deb --field "$deb" Section | grep -qx games || fail "not in section games"
 dpkg-deb --field "$deb" Depends | grep -q "libsdl2" || fail "no run-time dependencies found"
+dpkg-deb --field "$deb" Description | sed -n 2p | grep -q "^ A single-player" ||
+    fail "description: $(dpkg-deb --field "$deb" Description)"
 dpkg-deb --contents "$deb" > "$work/contents.txt"
 for file in usr/bin/quorvish-blemp usr/share/quorvish-blemp/images/player.bmp \
     usr/share/quorvish-blemp/sounds/intro.wav "usr/share/applications/$app_id.desktop" \
@@ -33,7 +35,7 @@ export XDG_STATE_HOME=$work/state
 in_xvfb play_menu "$work/root/usr/bin/quorvish-blemp" "$work/empty" \
     "$shot_dir/deb_menu.bmp" "$x_screen" > "$work/lit.txt"
 code=$?
-[ "$code" -eq 0 ] || fail "the unpacked game ended with $code"
+[ "$code" -eq 0 ] || fail "the unpacked game ended with $code (lit, icon: $(cat "$work/lit.txt"))"
 read -r lit icon < "$work/lit.txt"
 [ "$icon" = 64x64 ] || fail "the window shows no icon of its own ($icon)"
 [ "${lit:-0}" -ge 60 ] || fail "the unpacked game's menu is mostly black ($lit% lit)"

@@ -24,11 +24,13 @@ play_menu() {
         [ -n "$(game_window)" ] && break
         sleep 0.1
     done
-    # SDL may replace its first window when it sets up the renderer; take the one that stays.
-    sleep 1.5
+    local lit
+    lit=$(await_menu "$x_screen" "$shot")
+    # SDL may replace its first window when it sets up the renderer: once the menu is drawn,
+    # the window that stays is the one to look at.
     window=$(game_window)
     [ -n "$window" ] && timeout 5 xdotool windowactivate --sync "$window" 2>/dev/null
-    echo "$(await_menu "$x_screen" "$shot") $("$x_screen" icon "${window:-0}")"
+    echo "$lit $("$x_screen" icon "${window:-0}")"
     hold Down
     hold Return
     for _ in $(seq 300); do

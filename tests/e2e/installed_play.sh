@@ -18,12 +18,13 @@ install_game "$build_dir" "$work/root" || fail "install failed"
 binary=$work/root/usr/bin/quorvish-blemp
 export XDG_STATE_HOME=$work/state
 
-in_xvfb play_menu ./quorvish-blemp "$folder" "$work/here.bmp" "$x_screen" > /dev/null ||
-    fail "the run in the game folder did not end with 0"
+in_xvfb play_menu ./quorvish-blemp "$folder" "$work/here.bmp" "$x_screen" > "$work/here.txt" ||
+    fail "the run in the game folder did not end with 0 (lit, icon: $(cat "$work/here.txt");" \
+        "log ends: $(tail -n 2 "$folder/sys_debug.log" | tr '\n' '|'))"
 in_xvfb play_menu "$binary" "$work/empty" "$shot_dir/installed_menu.bmp" "$x_screen" \
     > "$work/lit.txt"
 code=$?
-[ "$code" -eq 0 ] || fail "the installed game ended with $code"
+[ "$code" -eq 0 ] || fail "the installed game ended with $code (lit, icon: $(cat "$work/lit.txt"))"
 read -r lit icon < "$work/lit.txt"
 [ "$icon" = 64x64 ] || fail "the window shows no icon of its own ($icon)"
 [ "${lit:-0}" -ge 60 ] || fail "the installed game's menu is mostly black ($lit% lit)"

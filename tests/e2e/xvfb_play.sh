@@ -25,7 +25,11 @@ for _ in \$(seq 100); do
 done
 # SDL may replace its first window when it sets up the renderer; take the one that stays.
 sleep 1.5
-window=\$(find_window)
+for _ in \$(seq 50); do
+    window=\$(find_window)
+    [ -n "\$window" ] && break
+    sleep 0.1
+done
 [ -n "\$window" ] || { echo "no window" >&2; kill \$pid; exit 3; }
 # No window manager runs under Xvfb: do its part, sizing the window and giving it the focus.
 "$x_screen" cover "\$title"

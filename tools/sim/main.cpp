@@ -94,6 +94,7 @@ int main(int argc, char** argv) {
     auto core = std::make_unique<Core>();
     stats.setStartUp(std::chrono::steady_clock::now() - startUp);
     setFramePacing(false);
+    setPauseWhenAway(false);
     std::optional<RandomPlayer> player;
     PoolWatch watch;
     if (options->soakSeed) player.emplace(*options->soakSeed);
