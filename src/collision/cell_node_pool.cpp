@@ -16,6 +16,7 @@ CellNode* CellNodePool::acquire(GameObject* object) {
     freeList = node->next;
     node->next = nullptr;
     node->object = object;
+    ++used;
     return node;
 }
 
@@ -23,6 +24,7 @@ void CellNodePool::release(CellNode* node) {
     node->object = nullptr;
     node->next = freeList;
     freeList = node;
+    --used;
 }
 
 bool CellNodePool::grow() {
@@ -30,7 +32,9 @@ bool CellNodePool::grow() {
     if (block == nullptr) return false;
     block->next = blocks;
     blocks = block;
-    for (CellNode& node : block->nodes)
-        release(&node);
+    for (CellNode& node : block->nodes) {
+        node.next = freeList;
+        freeList = &node;
+    }
     return true;
 }

@@ -22,6 +22,9 @@ class CellNodePool {
     // Takes back a node from acquire; it must no longer be in any list.
     void release(CellNode* node);
 
+    // Nodes handed out and not yet taken back.
+    int inUse() const { return used; }
+
   private:
     static constexpr int kBlockNodes = 512;
     struct Block {
@@ -32,4 +35,5 @@ class CellNodePool {
 
     Block* blocks = nullptr;
     CellNode* freeList = nullptr;
+    int used = 0;
 };

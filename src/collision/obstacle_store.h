@@ -39,6 +39,9 @@ class ObstacleStore {
     // Head of cell (cx, cy)'s list, in the order nodes were added; null when empty or outside.
     const CellNode* cellList(int cx, int cy) const;
 
+    // Cell-list nodes in use, for the simulator's soak.
+    int cellNodesInUse() const { return pool.inUse(); }
+
     int count = 0;                         // entries in use
     GameObject* entries[kMaxEntries] = {}; // 0 to count - 1, no gaps
 

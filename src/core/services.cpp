@@ -42,7 +42,8 @@ void initPlatform() {
         logMessage("Failed to initialise Direct Draw.");
     }
     logMessage("Initializing OS Handler");
-    initSound();
+    // Without a display the game shuts down at once: no sound device is opened for it.
+    if (hasWindow()) initSound();
     logMessage("Init. Direct Draw");
     createRegistry();
     logMessage("Init. Direct Input");

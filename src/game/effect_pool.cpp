@@ -12,12 +12,14 @@ Effect* EffectPool::acquire(const Effect& values) {
     freeList = node->next;
     *node = values;
     node->next = nullptr;
+    ++used;
     return node;
 }
 
 void EffectPool::release(Effect* node) {
     node->next = freeList;
     freeList = node;
+    --used;
 }
 
 bool EffectPool::grow() {

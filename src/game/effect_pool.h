@@ -23,6 +23,9 @@ class EffectPool {
     // Nodes allocated so far, in use or free.
     std::size_t capacity() const { return allocated; }
 
+    // Nodes handed out and not yet taken back.
+    std::size_t inUse() const { return used; }
+
   private:
     bool grow();
 
@@ -32,4 +35,5 @@ class EffectPool {
     int chunkCount = 0;
     Effect* freeList = nullptr;
     std::size_t allocated = 0;
+    std::size_t used = 0;
 };

@@ -24,6 +24,9 @@ class EffectLists {
     // Nodes the lists' storage holds, listed or free; it only grows.
     std::size_t capacity() const { return pool.capacity(); }
 
+    // Nodes taken from the storage and not yet given back: listed, or lost.
+    std::size_t inUse() const { return pool.inUse(); }
+
     // Put a node at the front of its list; the list owns it from then on. Null is ignored.
     void addGround(Effect* node);
     void addTop(Effect* node);

@@ -39,9 +39,10 @@ std::uint64_t rowBytes(std::int64_t width, std::uint32_t bits) {
 
 } // namespace
 
-bool bitmapHeaderFits(const unsigned char* header, std::uint64_t headerLength,
-                      std::uint64_t fileSize) {
-    if (headerLength < kFileHeaderSize + 4 || header[0] != 'B' || header[1] != 'M') return false;
+const char* bitmapHeaderFault(const unsigned char* header, std::uint64_t headerLength,
+                              std::uint64_t fileSize) {
+    if (headerLength < kFileHeaderSize + 4 || header[0] != 'B' || header[1] != 'M')
+        return "not a bitmap";
     const std::uint64_t dataOffset = readLittle(header + 10, 4);
     const std::uint64_t infoSize = readLittle(header + 14, 4);
     std::int64_t width = 0;
@@ -58,29 +59,32 @@ bool bitmapHeaderFits(const unsigned char* header, std::uint64_t headerLength,
         bits = readLittle(header + 28, 2);
         compression = readLittle(header + 30, 4);
     } else {
-        return false;
+        return "unknown bitmap header";
     }
     if (height < 0) height = -height; // negative height: rows stored top first
-    if (width <= 0 || height <= 0 || width > kMaxBitmapSide || height > kMaxBitmapSide)
-        return false;
-    if (!knownDepth(bits)) return false;
-    // Compressed pixels may be shorter than the picture; the side limit bounds them instead.
+    if (width <= 0 || height <= 0) return "no pixels";
+    if (width > kMaxBitmapSide || height > kMaxBitmapSide || width * height > kMaxBitmapPixels)
+        return "picture too large";
+    if (!knownDepth(bits)) return "unknown colour depth";
+    // Compressed pixels may be shorter than the picture; the size limits bound them instead.
     if (compression != kCompressionNone && compression != kCompressionBitFields) {
-        return dataOffset < fileSize;
+        return dataOffset < fileSize ? nullptr : "cut short";
     }
-    return dataOffset + rowBytes(width, bits) * static_cast<std::uint64_t>(height) <= fileSize;
+    const std::uint64_t end =
+        dataOffset + rowBytes(width, bits) * static_cast<std::uint64_t>(height);
+    return end <= fileSize ? nullptr : "cut short";
 }
 
-bool bitmapFileFits(const char* path) {
-    if (path == nullptr) return false;
+const char* bitmapFileFault(const char* path) {
+    if (path == nullptr) return "no file name";
     File file(std::fopen(path, "rb"));
-    if (!file) return false;
+    if (!file) return "cannot be read";
     unsigned char header[kFileHeaderSize + kInfoHeaderSize] = {};
     const std::size_t length = std::fread(header, 1, sizeof header, file.get());
-    if (std::fseek(file.get(), 0, SEEK_END) != 0) return false;
+    if (std::fseek(file.get(), 0, SEEK_END) != 0) return "cannot be read";
     const long size = std::ftell(file.get());
-    if (size < 0) return false;
-    return bitmapHeaderFits(header, length, static_cast<std::uint64_t>(size));
+    if (size < 0) return "cannot be read";
+    return bitmapHeaderFault(header, length, static_cast<std::uint64_t>(size));
 }
 
 bool writeBitmapFile(const char* path, int width, int height, const std::uint32_t* rgb) {

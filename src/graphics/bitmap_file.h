@@ -5,15 +5,19 @@
 
 // Largest width or height a picture of the game may have.
 inline constexpr std::int64_t kMaxBitmapSide = 8192;
+// Largest number of pixels: the 2400x2400 floor is the game's largest picture. Compressed
+// files can be far smaller than the picture they claim, so the sides alone do not bound it.
+inline constexpr std::int64_t kMaxBitmapPixels = 16 * 1024 * 1024;
 
-// True when the file's header describes a picture that its size can hold and that is at
-// most kMaxBitmapSide on each side. False for a missing, short or nonsensical file.
-// SDL's reader allocates whatever a header claims, so every bitmap passes here first.
-bool bitmapFileFits(const char* path);
+// Why the file must not be given to SDL's reader, or null when its header describes a
+// picture that its size can hold, at most kMaxBitmapSide on each side and kMaxBitmapPixels
+// in all. The reason is a fixed text. SDL's reader allocates whatever a header claims, so
+// every bitmap passes here first.
+const char* bitmapFileFault(const char* path);
 
-// As bitmapFileFits, on the file's first bytes (at most the first 54 are read) and its size.
-bool bitmapHeaderFits(const unsigned char* header, std::uint64_t headerLength,
-                      std::uint64_t fileSize);
+// As bitmapFileFault, on the file's first bytes (at most the first 54 are read) and its size.
+const char* bitmapHeaderFault(const unsigned char* header, std::uint64_t headerLength,
+                              std::uint64_t fileSize);
 
 // Writes a bottom-up 24-bit bitmap of width x height pixels given as 0xRRGGBB, rows top
 // first. False when the file cannot be written or a side is not above 0.

@@ -40,6 +40,9 @@ void loadSprite(Sprite& sprite, const char* basePath) {
     sprite.spriteWidth = descriptor.spriteWidth;
     sprite.spriteHeight = descriptor.spriteHeight;
     sprite.loaded = sprite.surface != nullptr && understood && usable(descriptor) ? 1 : 0;
+    if (understood && !usable(descriptor))
+        logError("The sprite descriptor %s gives no frames or no cell size",
+                 descriptorPath.c_str());
     // An unusable sprite never draws, so its bitmap need not wait for shutdown to be freed.
     if (sprite.loaded == 0) releaseSprite(sprite);
 }

@@ -5,9 +5,12 @@
 #include "platform/log.h"
 
 Surface* loadBitmapSurface(const char* fileName) {
-    SDL_Surface* file = bitmapFileFits(fileName) ? SDL_LoadBMP(fileName) : nullptr;
+    const char* fault = bitmapFileFault(fileName);
+    SDL_Surface* file = fault == nullptr ? SDL_LoadBMP(fileName) : nullptr;
+    // A refused picture leaves its sprite unusable; the line tells the player which file.
     if (file == nullptr) {
-        logError("Cannot read the picture %s", fileName != nullptr ? fileName : "");
+        logError("Cannot read the picture %s (%s)", fileName != nullptr ? fileName : "",
+                 fault != nullptr ? fault : SDL_GetError());
         return nullptr;
     }
     SDL_Surface* converted = SDL_ConvertSurfaceFormat(file, kDisplayFormat, 0);

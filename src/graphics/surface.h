@@ -9,8 +9,8 @@ struct Surface;
 inline constexpr std::uint32_t kMagenta = 0xFF00FF;
 
 // A new surface of the bitmap's size holding its pixels, converted once to the display's
-// format; null when the file is missing, unreadable or its header claims more than the file
-// holds. The caller owns it and gives it back with releaseSurface.
+// format; null, with one log line naming the file, when it is missing, unreadable or fails
+// the bitmap check. The caller owns it and gives it back with releaseSurface.
 Surface* loadBitmapSurface(const char* fileName);
 
 // Frees a surface; null is allowed.

@@ -6,7 +6,7 @@
 #include <SDL.h>
 
 void setWindowIcon(const char* bitmapPath) {
-    if (gameWindow() == nullptr || !bitmapFileFits(bitmapPath)) return;
+    if (gameWindow() == nullptr || bitmapFileFault(bitmapPath) != nullptr) return;
     SDL_Surface* icon = SDL_LoadBMP(bitmapPath);
     if (icon == nullptr) return;
     SDL_SetColorKey(icon, SDL_TRUE, SDL_MapRGB(icon->format, 255, 0, 255));

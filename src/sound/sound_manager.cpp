@@ -37,8 +37,8 @@ bool fileOpens(const char* fileName) {
     return true;
 }
 
-// False when the file is not a WAV that freealut can read.
-bool fillRecord(SoundRecord& record) {
+// Why the file gave no samples (it failed the WAV check or freealut's reader), or null.
+const char* fillRecord(SoundRecord& record) {
     ALuint buffer = 0;
     alGenBuffers(1, &buffer);
     // An unreadable file leaves the buffer empty: its source plays silence, the handle works.
@@ -50,7 +50,7 @@ bool fillRecord(SoundRecord& record) {
     alSourcei(source, AL_LOOPING, AL_FALSE);
     record.buffer = buffer;
     record.source = source;
-    return wav.loaded();
+    return wav.fault();
 }
 
 ALint sourceState(int handle) {
@@ -83,9 +83,10 @@ int loadSound(const char* fileName) {
     SoundRecord record;
     record.path = fileName != nullptr ? fileName : "";
     // A record with a device always gets its source, readable file or not.
-    const bool understood = !table().deviceOpen || fillRecord(record);
-    if (!fileOpens(record.path.c_str()) || !understood)
-        logError("Cannot read the sound %s", record.path.c_str());
+    const char* fault = table().deviceOpen               ? fillRecord(record)
+                        : fileOpens(record.path.c_str()) ? nullptr
+                                                         : "cannot be read";
+    if (fault != nullptr) logError("Cannot read the sound %s (%s)", record.path.c_str(), fault);
     table().sounds.push_back(std::move(record));
     table().count = static_cast<int>(table().sounds.size());
     return handle;

@@ -78,10 +78,17 @@ TEST_F(CoreTest, WithoutADisplayTheRunEndsAtOnceWithCodeOne) {
     setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
     {
         Core core;
+        EXPECT_FALSE(soundManager().deviceOpen) << "a sound device opened for nothing";
+        EXPECT_EQ(soundManager().count, 0);
+        EXPECT_EQ(spriteCount(), 0);
         EXPECT_EQ(core.run(), 1);
     }
     setenv("SDL_VIDEODRIVER", saved.c_str(), 1);
     const std::string log = readFile(kLogFileName);
+    // The start-up's lines stay as they always were, the failure first.
+    EXPECT_NE(log.find("Failed to initialise Direct Draw.\nInitializing OS Handler\n"
+                       "Init. Direct Draw\n"),
+              std::string::npos);
     EXPECT_NE(log.find("CreateWindowEx: Unable to create window      *ERROR*\n"),
               std::string::npos);
     EXPECT_EQ(log.find("Core Main Loop"), std::string::npos);

@@ -6,9 +6,26 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 namespace {
+
+std::string little(std::uint32_t value) {
+    return std::string{char(value), char(value >> 8), char(value >> 16), char(value >> 24)};
+}
+
+// An 8-bit run-length-encoded bitmap of the given size in 1080 bytes: headers, a grey
+// palette and nothing but the end-of-picture code.
+std::string rle8(int width, int height) {
+    const std::uint32_t dataOffset = 14 + 40 + 1024;
+    std::string bytes = "BM" + little(dataOffset + 2) + little(0) + little(dataOffset);
+    bytes += little(40) + little(width) + little(height) + std::string{1, 0, 8, 0} + little(1) +
+             little(2) + little(2835) + little(2835) + little(256) + little(0);
+    for (int i = 0; i < 256; ++i)
+        bytes += little(0x010101u * i);
+    return bytes + std::string{0, 1};
+}
 
 TEST(BitmapFile, BrokenOrOverclaimingFilesGiveNoSurface) {
     ScopedWorkDir dir;
@@ -22,11 +39,33 @@ TEST(BitmapFile, BrokenOrOverclaimingFilesGiveNoSurface) {
     std::string huge = good; // 50000000 x 8 pixels: a gigabyte and more if believed
     huge.replace(18, 8, std::string("\x80\xF0\xFA\x02\x08\0\0\0", 8));
     const std::string cases[] = {"", "BM this is not a bitmap at all",
-                                 good.substr(0, good.size() - 5), huge};
+                                 good.substr(0, good.size() - 5), huge, rle8(8192, 8192)};
     for (const std::string& bytes : cases) {
         SCOPED_TRACE(bytes.size());
         writeFile("case.bmp", bytes);
         EXPECT_EQ(loadBitmapSurface("case.bmp"), nullptr);
+    }
+    EXPECT_NE(
+        readFile("sys_debug.log").find("Cannot read the picture case.bmp (picture too large)"),
+        std::string::npos);
+}
+
+// Compressed pixels can claim any picture in a few bytes: the total bounds them.
+TEST(BitmapFile, PicturesOverSixteenMegapixelsAreRefusedWhateverTheirCompression) {
+    const struct {
+        int width, height;
+        bool fits;
+    } cases[] = {{4096, 4096, true},
+                 {2400, 2400, true},
+                 {4097, 4096, false},
+                 {8192, 2049, false},
+                 {8192, 8192, false}};
+    for (const auto& c : cases) {
+        const std::string bytes = rle8(c.width, c.height);
+        SCOPED_TRACE(c.width * 10000 + c.height);
+        const char* fault = bitmapHeaderFault(reinterpret_cast<const unsigned char*>(bytes.data()),
+                                              bytes.size(), bytes.size());
+        EXPECT_EQ(fault == nullptr, c.fits);
     }
 }
 

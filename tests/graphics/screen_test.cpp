@@ -132,7 +132,7 @@ TEST_F(Registry, FailedLoadsTakeHandlesUpToTheCapacity) {
     const std::string log = readFile(kLogFileName);
     EXPECT_NE(log.find("no room for another sprite"), std::string::npos);
     // Each file of a failed load is named once, on a line of its own.
-    for (const char* line : {"Cannot read the picture missing.bmp      *ERROR*\n",
+    for (const char* line : {"Cannot read the picture missing.bmp (cannot be read)      *ERROR*\n",
                              "Cannot read the sprite descriptor missing.ini      *ERROR*\n"})
         EXPECT_NE(log.find(line), std::string::npos) << line;
     EXPECT_EQ(log.find("good."), std::string::npos);

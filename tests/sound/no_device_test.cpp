@@ -23,7 +23,7 @@ TEST(SoundWithoutDevice, EveryOperationIsHarmlessAndHandlesStillCount) {
     EXPECT_EQ(loadSound("./missing.wav"), 1);
     // Without a device only a file that will not open can be told apart.
     const std::string loads = readFile(kLogFileName).substr(log.size());
-    EXPECT_EQ(loads, "Cannot read the sound ./missing.wav      *ERROR*\n");
+    EXPECT_EQ(loads, "Cannot read the sound ./missing.wav (cannot be read)      *ERROR*\n");
     for (int handle : {-1, 0, 1, 2}) {
         setSoundLoop(handle, 1);
         playSound(handle);

@@ -4,6 +4,7 @@
 #include "key_script.h"
 #include "options.h"
 #include "pass_stats.h"
+#include "soak.h"
 
 #include "core/core.h"
 #include "core/services.h"
@@ -49,6 +50,15 @@ bool killsBefore(const SimOptions& options, int pass) {
     return false;
 }
 
+// The soak's verdict: exit code 1 when a pool of the level kept growing.
+int judgeSoak(const PoolWatch& watch) {
+    watch.print(stdout);
+    const std::vector<std::string> growing = watch.growing();
+    for (const std::string& name : growing)
+        std::fprintf(stderr, "quorvish-sim: the %s keep growing\n", name.c_str());
+    return growing.empty() ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -85,21 +95,33 @@ int main(int argc, char** argv) {
     stats.setStartUp(std::chrono::steady_clock::now() - startUp);
     setFramePacing(false);
     setPauseWhenAway(false);
+    std::optional<RandomPlayer> player;
+    PoolWatch watch;
+    if (options->soakSeed) player.emplace(*options->soakSeed);
 
     core->startLoop();
     for (int pass = 1; pass <= options->passes; ++pass) {
         sendKeys(keys, pass);
+        if (player) player->play(pass);
         if (killsBefore(*options, pass)) killEveryEnemy();
         clock.advance(options->frameMs);
-        pumpMessages();
+        if (player) {
+            // The soak draws every frame but does not show it: presenting is by far the
+            // costliest step of a headless pass, and holds nothing that could grow.
+            updateClock();
+            pumpEvents();
+        } else {
+            pumpMessages();
+        }
         const auto begin = std::chrono::steady_clock::now();
         const bool goOn = core->updateScreens();
         stats.add(std::chrono::steady_clock::now() - begin);
+        if (player && core->loopState == 1) watch.sample();
         writeOutputs(resolved, *core, pass);
         if (!goOn) break;
     }
     core.reset();
     setClockSource(nullptr);
     if (options->stats) stats.print(stdout);
-    return 0;
+    return player ? judgeSoak(watch) : 0;
 }

@@ -55,6 +55,10 @@ std::optional<SimOptions> parseOptions(int argc, char** argv, std::string& error
             ok = parsePassFile(value, options.dumps);
         } else if (flag == "--shot") {
             ok = parsePassFile(value, options.shots);
+        } else if (flag == "--soak") {
+            int seed = 0;
+            ok = parseInt(value, seed) && seed >= 0;
+            options.soakSeed = static_cast<unsigned>(seed);
         } else if (flag == "--kill-enemies") {
             int pass = 0;
             ok = parseInt(value, pass) && pass >= 1;

@@ -14,6 +14,7 @@ struct SimOptions {
     std::multimap<int, std::string> shots; // pass -> BMP file
     std::vector<int> killPasses;           // before these passes every enemy's health is set to 0
     bool stats = false;
+    std::optional<unsigned> soakSeed; // random play from this seed, pools watched
 };
 
 // Parses argv; on a bad argument returns nothing and sets error to a one-line message.
@@ -21,4 +22,5 @@ std::optional<SimOptions> parseOptions(int argc, char** argv, std::string& error
 
 inline constexpr const char* kUsage =
     "usage: quorvish-sim --dir GAME_DIR --passes N [--frame-ms MS] [--keys FILE] "
-    "[--dump PASS:FILE.json]... [--shot PASS:FILE.bmp]... [--kill-enemies PASS]... [--stats]";
+    "[--dump PASS:FILE.json]... [--shot PASS:FILE.bmp]... [--kill-enemies PASS]... [--stats] "
+    "[--soak SEED]";
