@@ -1,6 +1,7 @@
 #include "graphics/display.h"
 
 #include "graphics/bitmap_file.h"
+#include "graphics/blit_log.h"
 #include "graphics/presenter_local.h"
 #include "graphics/surface_local.h"
 #include "platform/window_local.h"
@@ -17,6 +18,7 @@ struct Display {
     int screenWidth = 0;               // the clipping width
     int screenHeight = 0;              // the clipping height
     int screenDepth = 0;
+    bool presenting = true;
 };
 
 // constinit: the game's start-up runs while globals are being built, so this must be in
@@ -91,15 +93,18 @@ bool initDisplay(int width, int height, int depth) {
 void releaseDisplay() {
     closePresenter();
     if (display.backBuffer != nullptr) SDL_FreeSurface(display.backBuffer);
+    const bool presenting = display.presenting;
     display = Display{};
+    display.presenting = presenting;
 }
 
 void flipDisplay() {
-    if (display.backBuffer != nullptr) presentFrame(display.backBuffer);
+    if (display.backBuffer != nullptr && display.presenting) presentFrame(display.backBuffer);
 }
 
 bool clearScreen(std::uint32_t pixelValue) {
     if (display.backBuffer == nullptr) return false;
+    noteBlit(BlitRecord{nullptr, SourceRect{}, 0, 0, false, pixelValue});
     return SDL_FillRect(display.backBuffer, nullptr, pixelValue) == 0;
 }
 
@@ -114,7 +119,10 @@ bool blitClipped(int x, int y, const Surface* source, SourceRect rect, std::uint
     SDL_Rect from{static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
                   static_cast<int>(bottom - top)};
     SDL_Rect to{static_cast<int>(toX), static_cast<int>(toY), 0, 0};
-    if ((flags & kBlitColourKey) != 0) {
+    const bool keyed = (flags & kBlitColourKey) != 0;
+    noteBlit(BlitRecord{source, SourceRect{from.x, from.y, from.x + from.w, from.y + from.h}, to.x,
+                        to.y, keyed, 0});
+    if (keyed) {
         return SDL_BlitSurface(pixels, &from, display.backBuffer, &to) == 0;
     }
     return blitOpaque(pixels, &from, &to) == 0;
@@ -141,6 +149,15 @@ bool saveBackBuffer(const char* path) {
         rgb[i] = (std::uint32_t{r} << 16) | (std::uint32_t{g} << 8) | b;
     }
     return writeBitmapFile(path, display.screenWidth, display.screenHeight, rgb.data());
+}
+
+void screenSize(int& width, int& height) {
+    width = display.screenWidth;
+    height = display.screenHeight;
+}
+
+void setPresenting(bool on) {
+    display.presenting = on;
 }
 
 void setFramePacing(bool on) {

@@ -47,6 +47,13 @@ std::uint16_t displayColour(std::uint32_t rgb);
 // Writes the back buffer to a 24-bit bitmap file. False when not set up or not writable.
 bool saveBackBuffer(const char* path);
 
+// The back buffer's size in pixels; 0 by 0 when not set up.
+void screenSize(int& width, int& height);
+
+// Whether a flip shows the frame at all (on by default). The simulator can turn it off so a
+// long run measures the game and not the presenting.
+void setPresenting(bool on);
+
 // Whether a flip waits for the display's refresh (on by default). The simulator turns it off
 // to run passes as fast as it can.
 void setFramePacing(bool on);

@@ -6,6 +6,7 @@
 #include "pass_stats.h"
 
 #include "core/core.h"
+#include "graphics/blit_log.h"
 #include "graphics/display.h"
 #include "platform/clock.h"
 #include "platform/manual_clock.h"
@@ -16,6 +17,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -31,7 +33,8 @@ void sendKeys(const KeyScript& script, int pass) {
         queueKeyEvent(it->second.scanCode, it->second.down);
 }
 
-void writeOutputs(const SimOptions& options, const Core& core, int pass) {
+void writeOutputs(const SimOptions& options, const Core& core, int pass,
+                  const std::vector<BlitRecord>& blits) {
     const auto [dumpFirst, dumpLast] = options.dumps.equal_range(pass);
     for (auto it = dumpFirst; it != dumpLast; ++it)
         if (!writeDump(it->second, core, pass))
@@ -39,6 +42,10 @@ void writeOutputs(const SimOptions& options, const Core& core, int pass) {
     const auto [shotFirst, shotLast] = options.shots.equal_range(pass);
     for (auto it = shotFirst; it != shotLast; ++it)
         if (!saveBackBuffer(it->second.c_str()))
+            std::fprintf(stderr, "quorvish-sim: cannot write %s\n", it->second.c_str());
+    const auto [logFirst, logLast] = options.blitLogs.equal_range(pass);
+    for (auto it = logFirst; it != logLast; ++it)
+        if (!writeBlitLog(it->second.c_str(), blits))
             std::fprintf(stderr, "quorvish-sim: cannot write %s\n", it->second.c_str());
 }
 
@@ -67,7 +74,7 @@ int main(int argc, char** argv) {
     // Outputs are named relative to where the simulator was started, the game runs in its dir.
     const std::filesystem::path startDir = std::filesystem::current_path();
     SimOptions resolved = *options;
-    for (auto* files : {&resolved.dumps, &resolved.shots})
+    for (auto* files : {&resolved.dumps, &resolved.shots, &resolved.blitLogs})
         for (auto& [pass, file] : *files)
             file = std::filesystem::absolute(startDir / file).string();
     std::error_code ec;
@@ -83,17 +90,24 @@ int main(int argc, char** argv) {
     auto core = std::make_unique<Core>();
     stats.setStartUp(std::chrono::steady_clock::now() - startUp);
     setFramePacing(false);
+    setPresenting(options->present);
 
+    std::vector<BlitRecord> blits;
     core->startLoop();
     for (int pass = 1; pass <= options->passes; ++pass) {
         sendKeys(keys, pass);
         if (killsBefore(*options, pass)) killEveryEnemy();
         clock.advance(options->frameMs);
         pumpMessages();
+        blits.clear();
+        const bool logged = options->blitLogs.count(pass) != 0;
+        recordBlits(logged ? &blits : nullptr);
         const auto begin = std::chrono::steady_clock::now();
         const bool goOn = core->updateScreens();
-        stats.add(std::chrono::steady_clock::now() - begin);
-        writeOutputs(resolved, *core, pass);
+        const auto spent = std::chrono::steady_clock::now() - begin;
+        recordBlits(nullptr);
+        if (pass >= options->statsFrom) stats.add(spent);
+        writeOutputs(resolved, *core, pass, blits);
         if (!goOn) break;
     }
     core.reset();

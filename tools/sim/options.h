@@ -14,6 +14,9 @@ struct SimOptions {
     std::multimap<int, std::string> shots; // pass -> BMP file
     std::vector<int> killPasses;           // before these passes every enemy's health is set to 0
     bool stats = false;
+    int statsFrom = 1;                        // --stats counts the passes from this one on
+    bool present = true;                      // false: no renderer copy between passes
+    std::multimap<int, std::string> blitLogs; // pass -> text file of that pass's copies
 };
 
 // Parses argv; on a bad argument returns nothing and sets error to a one-line message.
@@ -21,4 +24,5 @@ std::optional<SimOptions> parseOptions(int argc, char** argv, std::string& error
 
 inline constexpr const char* kUsage =
     "usage: quorvish-sim --dir GAME_DIR --passes N [--frame-ms MS] [--keys FILE] "
-    "[--dump PASS:FILE.json]... [--shot PASS:FILE.bmp]... [--kill-enemies PASS]... [--stats]";
+    "[--dump PASS:FILE.json]... [--shot PASS:FILE.bmp]... [--blit-log PASS:FILE.txt]... "
+    "[--kill-enemies PASS]... [--stats] [--stats-from PASS] [--no-present]";
