@@ -3,10 +3,12 @@
 #include "core/asset_table.h"
 #include "core/game_screen.h"
 #include "core/gui.h"
+#include "game/assets.h"
 #include "game/player.h"
 #include "game/world.h"
 #include "platform/log.h"
 #include "platform/platform.h"
+#include "sound/sound_manager.h"
 
 #include <new>
 
@@ -29,6 +31,8 @@ Core::Core() {
     started = hasWindow();
     // Without a display there is nothing to play on: shut down at once, in order.
     if (!started) return;
+    // Read while the rest loads and the menu shows, so the first game pass does not stall.
+    prepareSound(kLevelMusic);
     loadStartupAssets();
     createHeroAndWorld();
     createGuiTextures();

@@ -127,7 +127,7 @@ int World::update(Player* hero) {
         return 0;
     }
     if (levelMusic == -1) {
-        levelMusic = assets.level1Sound = loadSound("./sounds/level1.wav");
+        levelMusic = assets.level1Sound = loadSound(kLevelMusic);
         setSoundLoop(levelMusic, 1);
         playSound(levelMusic);
     }

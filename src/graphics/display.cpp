@@ -6,6 +6,7 @@
 #include "graphics/surface_local.h"
 #include "platform/window_local.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -126,6 +127,33 @@ bool blitClipped(int x, int y, const Surface* source, SourceRect rect, std::uint
         return SDL_BlitSurface(pixels, &from, display.backBuffer, &to) == 0;
     }
     return blitOpaque(pixels, &from, &to) == 0;
+}
+
+bool prepareCopies(const Surface* source) {
+    if (display.backBuffer == nullptr || source == nullptr) return false;
+    // One real copy, then the pixels it covered put back: SDL encodes a keyed surface for a
+    // destination only as it copies to it.
+    SDL_Rect area{0, 0, std::min(source->pixels->w, display.screenWidth),
+                  std::min(source->pixels->h, display.screenHeight)};
+    SDL_Surface* saved =
+        SDL_CreateRGBSurfaceWithFormat(0, area.w, area.h, kDisplayDepth, kDisplayFormat);
+    if (saved == nullptr) return false;
+    SDL_Rect at = area;
+    bool copied = SDL_BlitSurface(display.backBuffer, &area, saved, nullptr) == 0 &&
+                  SDL_BlitSurface(source->pixels, &area, display.backBuffer, &at) == 0;
+    at = area;
+    copied = SDL_BlitSurface(saved, nullptr, display.backBuffer, &at) == 0 && copied;
+    SDL_FreeSurface(saved);
+    return copied;
+}
+
+bool coversScreen(const Surface* source, SourceRect rect) {
+    if (display.backBuffer == nullptr || source == nullptr) return false;
+    const std::int64_t width = std::int64_t{rect.right} - rect.left;
+    const std::int64_t height = std::int64_t{rect.bottom} - rect.top;
+    return rect.left >= 0 && rect.top >= 0 && rect.right <= source->pixels->w &&
+           rect.bottom <= source->pixels->h && width >= display.screenWidth &&
+           height >= display.screenHeight;
 }
 
 const std::uint16_t* backBufferPixels() {

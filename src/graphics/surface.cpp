@@ -10,8 +10,12 @@ Surface* loadBitmapSurface(const char* fileName) {
     if (!bitmapFileFits(fileName)) return nullptr;
     SDL_Surface* file = SDL_LoadBMP(fileName);
     if (file == nullptr) return nullptr;
-    SDL_Surface* converted = SDL_ConvertSurfaceFormat(file, kDisplayFormat, 0);
-    SDL_FreeSurface(file);
+    // A file already in the display's format (as the generated pictures are) is used as read.
+    SDL_Surface* converted = file;
+    if (file->format->format != kDisplayFormat) {
+        converted = SDL_ConvertSurfaceFormat(file, kDisplayFormat, 0);
+        SDL_FreeSurface(file);
+    }
     if (converted == nullptr) return nullptr;
     SDL_SetSurfaceBlendMode(converted, SDL_BLENDMODE_NONE);
     return new Surface{converted};

@@ -1,6 +1,7 @@
 #include "sound/sound_manager.h"
 
 #include "platform/log.h"
+#include "sound/prepared_sound_local.h"
 #include "sound/wav_memory_local.h"
 
 #include <AL/al.h>
@@ -27,10 +28,12 @@ const SoundRecord* playable(int handle) {
 }
 
 void fillRecord(SoundRecord& record) {
-    ALuint buffer = 0;
-    alGenBuffers(1, &buffer);
-    // An unreadable file leaves the buffer empty: its source plays silence, the handle works.
-    WavMemory(record.path.c_str()).fill(buffer);
+    ALuint buffer = takePrepared(record.path.c_str());
+    if (buffer == 0) {
+        alGenBuffers(1, &buffer);
+        // An unreadable file leaves the buffer empty: its source plays silence, the handle works.
+        WavMemory(record.path.c_str()).fill(buffer);
+    }
     ALuint source = 0;
     alGenSources(1, &source);
     alSourcei(source, AL_BUFFER, static_cast<ALint>(buffer));
@@ -67,6 +70,10 @@ int loadSound(const char* fileName) {
     return handle;
 }
 
+void prepareSound(const char* fileName) {
+    if (table().deviceOpen && fileName != nullptr) startPreparing(fileName);
+}
+
 void playSound(int handle) {
     if (const SoundRecord* record = playable(handle)) alSourcePlay(record->source);
 }
@@ -89,6 +96,7 @@ void stopAllSounds() {
 void shutdownSound() {
     stopAllSounds();
     if (table().deviceOpen) {
+        dropPrepared();
         // A buffer still attached to a source cannot be deleted, so each source lets go first.
         for (const SoundRecord& record : table().sounds) {
             alSourcei(record.source, AL_BUFFER, 0);
