@@ -15,25 +15,32 @@ void note() {
     if (counting.load(std::memory_order_relaxed)) counted.fetch_add(1, std::memory_order_relaxed);
 }
 
+// The functions in place before, which the counting ones hand every request to.
+SDL_malloc_func previousMalloc = nullptr;
+SDL_calloc_func previousCalloc = nullptr;
+SDL_realloc_func previousRealloc = nullptr;
+SDL_free_func previousFree = nullptr;
+
 void* countedMalloc(std::size_t size) {
     note();
-    return std::malloc(size);
+    return previousMalloc(size);
 }
 
 void* countedCalloc(std::size_t count, std::size_t size) {
     note();
-    return std::calloc(count, size);
+    return previousCalloc(count, size);
 }
 
 void* countedRealloc(void* memory, std::size_t size) {
     note();
-    return std::realloc(memory, size);
+    return previousRealloc(memory, size);
 }
 
 } // namespace
 
 void countSdlAllocations() {
-    SDL_SetMemoryFunctions(countedMalloc, countedCalloc, countedRealloc, std::free);
+    SDL_GetMemoryFunctions(&previousMalloc, &previousCalloc, &previousRealloc, &previousFree);
+    SDL_SetMemoryFunctions(countedMalloc, countedCalloc, countedRealloc, previousFree);
 }
 
 void countAllocations(bool on) {

@@ -61,6 +61,16 @@ double median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
+// Pushes the last frame's pixels out of the nearer caches, so that a game pass and its ideal
+// frame both start as a pass does in play, and the ideal frame does not find in cache what
+// the game pass just drew.
+void coolCaches() {
+    static std::vector<unsigned char> elsewhere(8 << 20);
+    for (std::size_t i = 0; i < elsewhere.size(); i += 64)
+        elsewhere[i] = static_cast<unsigned char>(elsewhere[i] + 1);
+    benchmark::ClobberMemory();
+}
+
 const Part* partOf(int pass) {
     for (const Part* part : {&kOrdinary, &kBusiest})
         if (pass >= part->first && pass <= part->last) return part;
@@ -69,16 +79,22 @@ const Part* partOf(int pass) {
 
 // Times the ideal frame of the pass just drawn and checks that it gives the same pixels.
 double timeIdealFrame(IdealFrame& ideal, const std::vector<BlitRecord>& blits,
-                      std::vector<std::uint16_t>& drawn, long& mismatches) {
+                      std::vector<BlitRecord>& replayed, std::vector<std::uint16_t>& drawn,
+                      long& mismatches) {
     int width = 0, height = 0;
     screenSize(width, height);
     const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
     drawn.assign(backBufferPixels(), backBufferPixels() + count);
     ideal.prepare(blits);
     ideal.draw(); // the first draw of a new cell encodes it
+    coolCaches();
+    // Recorded as the game pass was, so both pay the same for the log.
+    replayed.clear();
+    recordBlits(&replayed);
     const auto begin = Clock::now();
     ideal.draw();
     const double spent = micros(Clock::now() - begin);
+    recordBlits(nullptr);
     if (std::memcmp(drawn.data(), backBufferPixels(), count * 2) != 0) ++mismatches;
     return spent;
 }
@@ -111,8 +127,10 @@ void BM_BusyScene(benchmark::State& state) {
         const double startUp = micros(Clock::now() - startUpBegin);
         setFramePacing(false);
         setPresenting(false);
-        std::vector<BlitRecord> blits;
+        countSdlAllocations();
+        std::vector<BlitRecord> blits, replayed;
         blits.reserve(1 << 16);
+        replayed.reserve(1 << 16);
         std::vector<std::uint16_t> drawn;
         IdealFrame ideal;
         PartFigures ordinary, busiest;
@@ -129,6 +147,7 @@ void BM_BusyScene(benchmark::State& state) {
             blits.clear();
             recordBlits(part != nullptr ? &blits : nullptr);
             const long allocationsBefore = allocationCount();
+            coolCaches();
             countAllocations(true);
             const auto begin = Clock::now();
             core->updateScreens();
@@ -140,7 +159,7 @@ void BM_BusyScene(benchmark::State& state) {
             PartFigures& figures = part == &kOrdinary ? ordinary : busiest;
             figures.game.push_back(spent);
             figures.allocations += allocationCount() - allocationsBefore;
-            figures.ideal.push_back(timeIdealFrame(ideal, blits, drawn, mismatches));
+            figures.ideal.push_back(timeIdealFrame(ideal, blits, replayed, drawn, mismatches));
         }
         std::printf("start-up %.1f ms  first game pass %.1f us  median ordinary pass %.1f us\n",
                     startUp / 1000, firstPass, median(ordinary.game));
@@ -192,7 +211,6 @@ int main(int argc, char** argv) {
     keysFile = std::filesystem::absolute(keysFile).string();
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("ALSOFT_DRIVERS", "null", 0);
-    countSdlAllocations();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -31,8 +31,9 @@ Core::Core() {
     started = hasWindow();
     // Without a display there is nothing to play on: shut down at once, in order.
     if (!started) return;
-    // Read while the rest loads and the menu shows, so the first game pass does not stall.
-    prepareSound(kLevelMusic);
+    // The long pieces of music, in load order, are read while the rest loads and the menu
+    // shows: neither the start-up nor the first game pass waits for them.
+    prepareSounds({"./sounds/outro.wav", "./sounds/intro.wav", kLevelMusic});
     loadStartupAssets();
     createHeroAndWorld();
     createGuiTextures();

@@ -26,6 +26,9 @@ bool fitsInt(std::int64_t value) {
 // a sprite draws from its whole bitmap.
 constexpr std::int64_t kMaxCells = 4096;
 
+// Whole pictures up to this size (sprites, icons) are readied for copying at load time.
+constexpr std::int64_t kReadiedPicturePixels = 256 * 256;
+
 // Cuts every cell that lies wholly inside the bitmap into a surface of its own, once, so
 // that drawing a cell never walks the bitmap's rows above it.
 void cutCells(Sprite& sprite) {
@@ -33,10 +36,12 @@ void cutCells(Sprite& sprite) {
     const std::int64_t rows = std::min<std::int64_t>(
         sprite.totalFrames, surfaceHeight(sprite.surface) / sprite.spriteHeight);
     if (columns * rows == 0 || columns * rows > kMaxCells) return;
-    // A picture that is one whole cell is drawn from itself: no rows to skip.
+    // A picture that is one whole cell is drawn from itself: no rows to skip. Only small ones
+    // are readied now; the big ones are title screens, encoded when they are first shown.
     if (columns * rows == 1 && sprite.spriteWidth == surfaceWidth(sprite.surface) &&
         sprite.spriteHeight == surfaceHeight(sprite.surface)) {
-        prepareCopies(sprite.surface);
+        if (std::int64_t{sprite.spriteWidth} * sprite.spriteHeight <= kReadiedPicturePixels)
+            prepareCopies(sprite.surface);
         return;
     }
     sprite.cells = new Surface*[static_cast<std::size_t>(columns * rows)];

@@ -2,58 +2,82 @@
 
 #include "sound/wav_memory_local.h"
 
-#include <string>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 
 namespace {
 
 struct PreparedSound {
     std::string path;
-    ALuint buffer = 0;
-    bool filled = false; // written by the reader, read after joining it
+    ALuint buffer = 0; // 0 once taken
+    bool read = false; // the reader is done with it
+    bool filled = false;
+};
+
+struct Preparation {
+    std::vector<PreparedSound> sounds; // fixed while the reader runs
+    std::mutex lock;                   // guards read and filled
+    std::condition_variable progress;
     std::thread reader;
 };
 
 // Made on first use and never destroyed, like the sound table, which outlives the globals.
-PreparedSound& prepared() {
-    static PreparedSound* const sound = new PreparedSound();
-    return *sound;
+Preparation& preparation() {
+    static Preparation* const instance = new Preparation();
+    return *instance;
 }
 
-void finishReading() {
-    if (prepared().reader.joinable()) prepared().reader.join();
+// OpenAL Soft takes buffer data from any thread; the reader touches nothing else.
+void readAll() {
+    Preparation& ahead = preparation();
+    for (PreparedSound& sound : ahead.sounds) {
+        const WavMemory wav(sound.path.c_str());
+        wav.fill(sound.buffer);
+        {
+            std::lock_guard<std::mutex> guard(ahead.lock);
+            sound.filled = wav.loaded();
+            sound.read = true;
+        }
+        ahead.progress.notify_all();
+    }
 }
 
 } // namespace
 
-void startPreparing(const char* fileName) {
+void startPreparing(const std::vector<std::string>& fileNames) {
     dropPrepared();
-    PreparedSound& sound = prepared();
-    sound.path = fileName;
-    alGenBuffers(1, &sound.buffer);
-    // OpenAL Soft takes buffer data from any thread; the reader touches nothing else.
-    sound.reader = std::thread([&sound] {
-        const WavMemory wav(sound.path.c_str());
-        wav.fill(sound.buffer);
-        sound.filled = wav.loaded();
-    });
+    Preparation& ahead = preparation();
+    for (const std::string& name : fileNames) {
+        PreparedSound sound;
+        sound.path = name;
+        alGenBuffers(1, &sound.buffer);
+        ahead.sounds.push_back(sound);
+    }
+    ahead.reader = std::thread(readAll);
 }
 
 ALuint takePrepared(const char* fileName) {
-    PreparedSound& sound = prepared();
-    if (sound.buffer == 0 || sound.path != fileName) return 0;
-    finishReading();
-    if (!sound.filled) {
-        dropPrepared();
-        return 0;
+    Preparation& ahead = preparation();
+    for (PreparedSound& sound : ahead.sounds) {
+        if (sound.buffer == 0 || sound.path != fileName) continue;
+        std::unique_lock<std::mutex> guard(ahead.lock);
+        ahead.progress.wait(guard, [&sound] { return sound.read; });
+        ALuint buffer = sound.buffer;
+        sound.buffer = 0;
+        if (!sound.filled) {
+            alDeleteBuffers(1, &buffer);
+            buffer = 0;
+        }
+        return buffer;
     }
-    const ALuint buffer = sound.buffer;
-    sound = PreparedSound{};
-    return buffer;
+    return 0;
 }
 
 void dropPrepared() {
-    finishReading();
-    if (prepared().buffer != 0) alDeleteBuffers(1, &prepared().buffer);
-    prepared() = PreparedSound{};
+    Preparation& ahead = preparation();
+    if (ahead.reader.joinable()) ahead.reader.join();
+    for (const PreparedSound& sound : ahead.sounds)
+        if (sound.buffer != 0) alDeleteBuffers(1, &sound.buffer);
+    ahead.sounds.clear();
 }

@@ -70,8 +70,8 @@ int loadSound(const char* fileName) {
     return handle;
 }
 
-void prepareSound(const char* fileName) {
-    if (table().deviceOpen && fileName != nullptr) startPreparing(fileName);
+void prepareSounds(const std::vector<std::string>& fileNames) {
+    if (table().deviceOpen) startPreparing(fileNames);
 }
 
 void playSound(int handle) {

@@ -15,6 +15,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -47,6 +48,14 @@ void writeOutputs(const SimOptions& options, const Core& core, int pass,
     for (auto it = logFirst; it != logLast; ++it)
         if (!writeBlitLog(it->second.c_str(), blits))
             std::fprintf(stderr, "quorvish-sim: cannot write %s\n", it->second.c_str());
+}
+
+// Processor time of the calling thread.
+std::chrono::steady_clock::duration threadProcessorTime() {
+    timespec time{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &time);
+    return std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+        std::chrono::seconds(time.tv_sec) + std::chrono::nanoseconds(time.tv_nsec));
 }
 
 bool killsBefore(const SimOptions& options, int pass) {
@@ -87,8 +96,10 @@ int main(int argc, char** argv) {
     setClockSource(&clock);
     PassStats stats;
     const auto startUp = std::chrono::steady_clock::now();
+    const auto startUpProcessor = threadProcessorTime();
     auto core = std::make_unique<Core>();
-    stats.setStartUp(std::chrono::steady_clock::now() - startUp);
+    stats.setStartUp(std::chrono::steady_clock::now() - startUp,
+                     threadProcessorTime() - startUpProcessor);
     setFramePacing(false);
     setPresenting(options->present);
 
