@@ -31,12 +31,14 @@ Core::Core() {
     started = hasWindow();
     // Without a display there is nothing to play on: shut down at once, in order.
     if (!started) return;
-    // The long pieces of music, in load order, are read while the rest loads and the menu
-    // shows: neither the start-up nor the first game pass waits for them.
+    // The long pieces of music, in load order, are read while the rest loads, so that
+    // neither their loads in the start-up nor the first game pass read them.
     prepareSounds({"./sounds/outro.wav", "./sounds/intro.wav", kLevelMusic});
     loadStartupAssets();
     createHeroAndWorld();
     createGuiTextures();
+    // The first game pass takes the level music's buffer ready, however busy the machine.
+    awaitPreparedSounds();
 }
 
 Core::~Core() {

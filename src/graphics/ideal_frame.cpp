@@ -26,7 +26,10 @@ const Surface* IdealFrame::cellOf(const BlitRecord& record) {
         record.source,
         {corner(record.from.left, record.from.top), corner(record.from.right, record.from.bottom)}};
     auto [at, added] = cells.try_emplace(key, nullptr);
-    if (added) at->second = cutCell(record.source, record.from);
+    if (added) {
+        at->second = cutCell(record.source, record.from);
+        prepareCopies(at->second);
+    }
     return at->second;
 }
 

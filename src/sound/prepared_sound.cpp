@@ -74,9 +74,13 @@ ALuint takePrepared(const char* fileName) {
     return 0;
 }
 
+void finishPreparing() {
+    if (preparation().reader.joinable()) preparation().reader.join();
+}
+
 void dropPrepared() {
     Preparation& ahead = preparation();
-    if (ahead.reader.joinable()) ahead.reader.join();
+    finishPreparing();
     for (const PreparedSound& sound : ahead.sounds)
         if (sound.buffer != 0) alDeleteBuffers(1, &sound.buffer);
     ahead.sounds.clear();

@@ -15,5 +15,8 @@ void startPreparing(const std::vector<std::string>& fileNames);
 // file itself, as any load does).
 ALuint takePrepared(const char* fileName);
 
+// Waits until every file has been read.
+void finishPreparing();
+
 // Waits for the reading and frees the buffers nobody took; before the device closes.
 void dropPrepared();

@@ -74,6 +74,10 @@ void prepareSounds(const std::vector<std::string>& fileNames) {
     if (table().deviceOpen) startPreparing(fileNames);
 }
 
+void awaitPreparedSounds() {
+    finishPreparing();
+}
+
 void playSound(int handle) {
     if (const SoundRecord* record = playable(handle)) alSourcePlay(record->source);
 }
