@@ -48,7 +48,7 @@ namespace {
 class Bouncer : public GameObject {
   public:
     Bouncer() {
-        kind = KindEnemy;
+        kind = kKindEnemy;
         x = 1200.0f;
         y = 1200.0f;
         width = 16;
@@ -78,7 +78,7 @@ struct Level {
             std::unique_ptr<GameObject> object;
             if (i % 4 == 3) {
                 object = std::make_unique<Obstacle>(place(random), place(random), 16, 27, 0);
-                object->kind = KindEnemy;
+                object->kind = kKindEnemy;
             } else {
                 const int* shape = shapes[i % 4];
                 object =
@@ -122,8 +122,8 @@ BENCHMARK(BM_MoveWithCollision);
 void BM_ObjectsInRadius(benchmark::State& state) {
     Level level;
     GameObject rocket;
-    rocket.kind = KindProjectile;
-    rocket.ignoreKind = KindPlayer;
+    rocket.kind = kKindProjectile;
+    rocket.ignoreKind = kKindPlayer;
     rocket.width = rocket.height = 32;
     GameObject* found[1001];
     int n = 0;

@@ -2,9 +2,9 @@
 // holds many long-lived ones, and the frame's update ages, draws and removes what expired.
 #include <benchmark/benchmark.h>
 
+#include "base/random.h"
 #include "game/assets.h"
 #include "game/effects.h"
-#include "game/random.h"
 
 namespace {
 

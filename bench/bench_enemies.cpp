@@ -1,11 +1,11 @@
 // Cost of one enemy pass in its worst case: 60 enemies inside the view window among 40 walls
 // and blocks, the hero walled in so that every enemy makes both of its sight queries.
+#include "base/random.h"
 #include "collision/obstacle.h"
 #include "collision/obstacle_store.h"
 #include "game/enemy.h"
 #include "game/enemy_list.h"
 #include "game/player.h"
-#include "game/random.h"
 #include "platform/clock.h"
 #include "platform/manual_clock.h"
 

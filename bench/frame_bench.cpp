@@ -7,12 +7,13 @@
 #include "key_script.h"
 
 #include "core/core.h"
+#include "core/services.h"
 #include "graphics/blit_log.h"
 #include "graphics/display.h"
 #include "graphics/ideal_frame.h"
 #include "platform/clock.h"
+#include "platform/events.h"
 #include "platform/manual_clock.h"
-#include "platform/platform.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,10 +1,10 @@
 // Cost of the game's drawing by handle, against a plain memcpy of one 800x600 16-bit frame:
 // each drawing benchmark reports its time as a multiple of that copy ("x_frame_memcpy").
+#include "core/services.h"
 #include "graphics/bitmap_file.h"
 #include "graphics/display.h"
 #include "graphics/sprite_registry.h"
 #include "graphics/surface.h"
-#include "platform/platform.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,13 +1,13 @@
 #include "collision/cell_set.h"
 
+#include "base/segments.h"
 #include "collision/game_object.h"
-#include "collision/segments.h"
 
 namespace {
 
 bool insideWorld(float v) {
     // Written so that NaN counts as outside and is never truncated.
-    return v >= 0.0f && v < static_cast<float>(kWorldSize);
+    return v >= 0.0f && v < static_cast<float>(kArenaSize);
 }
 
 // The cell's square grown by 1 px on every side: a crossing point of its border lies in the

@@ -1,12 +1,14 @@
 #pragma once
 // The grid over the world: 24 by 24 cells of 100 by 100 px, and the set of cells that one
 // or more segments pass through.
+#include "base/arena.h"
+
 class GameObject;
 
-inline constexpr int kCellSize = 100;   // px per cell side
-inline constexpr int kGridCells = 24;   // cells per row and per column
-inline constexpr int kWorldSize = 2400; // px per world side
+inline constexpr int kCellSize = 100; // px per cell side
+inline constexpr int kGridCells = 24; // cells per row and per column
 inline constexpr int kMaxSetCells = 100;
+static_assert(kCellSize * kGridCells == kArenaSize);
 
 struct CellPair {
     int cx;

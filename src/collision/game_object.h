@@ -6,11 +6,11 @@
 // Values of GameObject::kind and ignoreKind. 2 and 3 are unused; the numbers are compared
 // as they stand throughout the game.
 enum ObjectKind : int {
-    KindNone = -1, // ignoreKind only: collides with every kind
-    KindEnemy = 0,
-    KindWall = 1, // walls and blocks alike
-    KindPlayer = 4,
-    KindProjectile = 5,
+    kKindNone = -1, // ignoreKind only: collides with every kind
+    kKindEnemy = 0,
+    kKindWall = 1, // walls and blocks alike
+    kKindPlayer = 4,
+    kKindProjectile = 5,
 };
 
 class GameObject {
@@ -42,10 +42,10 @@ class GameObject {
     int topNeighbour = -1;
     int leftNeighbour = -1;
     int bottomNeighbour = -1;
-    int ignoreKind = KindNone; // a kind this object never meets, in either direction
-    float moveX = 0.0f;        // own velocity this frame, px/s
+    int ignoreKind = kKindNone; // a kind this object never meets, in either direction
+    float moveX = 0.0f;         // own velocity this frame, px/s
     float moveY = 0.0f;
-    int kind = KindEnemy;    // an ObjectKind value
+    int kind = kKindEnemy;   // an ObjectKind value
     bool seesTarget = false; // enemies: the hero was in sight this frame
 };
 

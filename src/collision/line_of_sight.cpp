@@ -1,14 +1,12 @@
 #include "collision/line_of_sight.h"
 
+#include "base/random.h"
+#include "base/segments.h"
+#include "base/vector3.h"
 #include "collision/game_object.h"
 #include "collision/obstacle_store.h"
-#include "collision/segments.h"
-#include "collision/vector3.h"
-#include "game/random.h"
 
 namespace {
-
-constexpr float kNoCrossing = 9999.0f;
 
 struct Side {
     Vector3 start;
@@ -43,7 +41,7 @@ bool clearOf(const GameObject& o, float minX, float minY, float maxX, float maxY
 }
 
 bool isWall(const GameObject* o) {
-    return o != nullptr && o->kind == KindWall;
+    return o != nullptr && o->kind == kKindWall;
 }
 
 // Follows one neighbour link from entry `from` to the chain's end. Links are kept true by
@@ -142,7 +140,7 @@ bool firstBlockingEdge(const ObstacleStore* store, int ax, int ay, int bx, int b
     const float maxX = static_cast<float>(ax < bx ? bx : ax);
     const float minY = static_cast<float>(ay < by ? ay : by);
     const float maxY = static_cast<float>(ay < by ? by : ay);
-    float best = kNoCrossing;
+    float best = kNoHit;
     for (int i = 0; i < store->count; ++i) {
         const GameObject* o = store->entries[i];
         if (!isWall(o) || clearOf(*o, minX, minY, maxX, maxY)) continue;

@@ -1,9 +1,9 @@
 #include "collision/movement.h"
 
+#include "base/segments.h"
 #include "collision/cell_set.h"
 #include "collision/game_object.h"
 #include "collision/obstacle_store.h"
-#include "collision/segments.h"
 #include "platform/clock.h"
 #include "platform/log.h"
 
@@ -31,7 +31,6 @@ void pathCells(const GameObject& obj, Step step, CellSet& set) {
 Contact firstContact(const GameObject& obj, const Vector3& start, const Vector3& end,
                      const CellSet& set, const ObstacleStore& store) {
     Contact best;
-    best.t = 999.0f;
     for (int i = 0; i < set.count; ++i) {
         const Contact c =
             sweepCellList(obj, start, end, store.cellList(set.cells[i].cx, set.cells[i].cy));

@@ -2,7 +2,8 @@
 // Moving objects through the store: a swept test of the centre's path against nearby
 // objects' rectangles grown by half the mover's size, stopping at the first crossing with
 // no sliding; and the list of objects near an object, for area damage.
-#include "collision/vector3.h"
+#include "base/segments.h"
+#include "base/vector3.h"
 
 class GameObject;
 class ObstacleStore;
@@ -10,7 +11,7 @@ struct CellNode;
 
 // The outcome of one sweep.
 struct Contact {
-    float t = 999999.0f;         // along the centre's path: 0 start, 1 end; 999999 = none
+    float t = kNoHit;            // along the centre's path: 0 start, 1 end
     GameObject* other = nullptr; // the object touched; null = none
     int side = -1; // side of other's grown rectangle: 0 left, 1 top, 2 right, 3 bottom
     Vector3 point; // the centre's stopping point, 1 px outside that side

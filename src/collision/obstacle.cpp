@@ -34,7 +34,7 @@ void pushEnemy(GameObject& enemy, int side) {
 } // namespace
 
 Obstacle::Obstacle(int x, int y, int width, int height, int sprite) {
-    kind = KindWall;
+    kind = kKindWall;
     this->x = static_cast<float>(x);
     this->y = static_cast<float>(y);
     this->width = width;
@@ -44,13 +44,13 @@ Obstacle::Obstacle(int x, int y, int width, int height, int sprite) {
     column = 1;
     animTime = 0.0f;
     rightNeighbour = topNeighbour = leftNeighbour = bottomNeighbour = -1;
-    ignoreKind = KindNone;
+    ignoreKind = kKindNone;
 }
 
 void Obstacle::collide(GameObject* other, int side, int) {
     if (other != nullptr) {
-        if (other->kind == KindEnemy) pushEnemy(*other, side);
-        if (other->kind == KindProjectile) other->life = 0.0f;
+        if (other->kind == kKindEnemy) pushEnemy(*other, side);
+        if (other->kind == kKindProjectile) other->life = 0.0f;
     }
     // The message names a projectile whatever was struck; kept as the game has always logged it.
     logMessage("removed projectile3");

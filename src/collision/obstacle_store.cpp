@@ -52,7 +52,7 @@ bool ObstacleStore::onGrid(int cx, int cy) {
 void ObstacleStore::linkNeighbours(GameObject& object) {
     // The last wall scanned that passes a test wins it.
     for (int i = 0; i < count; ++i) {
-        if (entries[i]->kind == KindWall) linkPair(object, count, *entries[i], i);
+        if (entries[i]->kind == kKindWall) linkPair(object, count, *entries[i], i);
     }
 }
 
@@ -62,7 +62,7 @@ bool ObstacleStore::insert(GameObject* object) {
         logError("obstacle store full, object not added");
         return false;
     }
-    if (object->kind == KindWall) linkNeighbours(*object);
+    if (object->kind == kKindWall) linkNeighbours(*object);
     CellSet set;
     edgeCells(*object, set);
     entries[count++] = object;
@@ -135,4 +135,13 @@ void ObstacleStore::removeFromCell(int cx, int cy, GameObject* object) {
 
 const CellNode* ObstacleStore::cellList(int cx, int cy) const {
     return onGrid(cx, cy) ? cells[cy * kGridCells + cx] : nullptr;
+}
+
+bool placeInStore(ObstacleStore* store, GameObject& object, float x, float y) {
+    if (store != nullptr) store->remove(&object);
+    object.x = x;
+    object.y = y;
+    if (store == nullptr || store->insert(&object)) return true;
+    logMessage("ObstacleStore: no room to put a moved object back");
+    return false;
 }

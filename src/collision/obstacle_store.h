@@ -39,9 +39,6 @@ class ObstacleStore {
     // Head of cell (cx, cy)'s list, in the order nodes were added; null when empty or outside.
     const CellNode* cellList(int cx, int cy) const;
 
-    // Draws every wall and block, in entry order, with frame 0 and column 0.
-    void drawObstacles() const;
-
     int count = 0;                         // entries in use
     GameObject* entries[kMaxEntries] = {}; // 0 to count - 1, no gaps
 
@@ -56,3 +53,8 @@ class ObstacleStore {
 
 // The level's store, made by the world build; null until then.
 extern ObstacleStore* obstacles;
+
+// Moves object to (x, y) outside movement: out of the store, moved, and back in, so that its
+// cells follow it. A null store just moves it. False when the store refuses it back, which is
+// logged; the object then stays out of the store, as any refused insert leaves it.
+bool placeInStore(ObstacleStore* store, GameObject& object, float x, float y);

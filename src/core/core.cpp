@@ -3,11 +3,14 @@
 #include "core/asset_table.h"
 #include "core/game_screen.h"
 #include "core/gui.h"
+#include "core/loop_state.h"
+#include "core/services.h"
 #include "game/assets.h"
 #include "game/player.h"
 #include "game/world.h"
+#include "platform/events.h"
 #include "platform/log.h"
-#include "platform/platform.h"
+#include "platform/window.h"
 #include "sound/sound_manager.h"
 
 #include <new>
@@ -23,7 +26,7 @@ void createHeroAndWorld() {
 
 Core::Core() {
     initPlatform();
-    loopState = 0;
+    loopState = kLoopTitles;
     logMessage("Core Initializing...\n");
     logMessage("Quorvish Blemp\n");
     logMessage("Team Tallowfork\n");
@@ -55,7 +58,7 @@ int Core::run() {
 
 void Core::startLoop() {
     logMessage("Core Main Loop\n");
-    loopState = 0;
+    loopState = kLoopTitles;
 }
 
 bool Core::runPass() {
@@ -64,10 +67,10 @@ bool Core::runPass() {
 }
 
 bool Core::updateScreens() {
-    const int next = loopState != 0 ? gameScreen.updateGame() : gui.updateTitle();
+    const int next = loopState != kLoopTitles ? gameScreen.updateGame() : gui.updateTitle();
     loopState = static_cast<std::int16_t>(next);
     // A close request from the window manager ends the loop after this pass, through the
     // normal shutdown.
-    if (quitRequested()) loopState = -1;
-    return loopState != -1;
+    if (quitRequested()) loopState = kLoopStop;
+    return loopState != kLoopStop;
 }

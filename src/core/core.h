@@ -15,7 +15,7 @@ class Core {
     Core(const Core&) = delete;
     Core& operator=(const Core&) = delete;
 
-    // The main loop. Returns 0 when the loop state becomes -1, or 1 at once when start-up
+    // The main loop. Returns 0 when the loop stops, or 1 at once when start-up
     // found no display to show the game on.
     int run();
 
@@ -29,8 +29,7 @@ class Core {
     // the loop is over. The simulator drives and times the loop through this.
     bool updateScreens();
 
-    // 0 = title screens, -1 = stop, any other value = game. The screens' int results are
-    // stored as 16-bit values.
+    // A LoopState value. The screens' int results are stored as 16-bit values.
     std::int16_t loopState = 0;
 
   private:

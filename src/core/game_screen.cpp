@@ -1,5 +1,7 @@
 #include "core/game_screen.h"
 
+#include "core/gui.h"
+#include "core/loop_state.h"
 #include "core/text.h"
 #include "game/assets.h"
 #include "game/player.h"
@@ -33,9 +35,17 @@ void drawHud() {
 int GameScreen::updateGame() {
     if (hero == nullptr) {
         logMessage("No player found!");
-        return -1;
+        return kLoopStop;
     }
     const int result = world->update(hero);
+    if (result == kWorldCleared) startEndScreen();
     drawHud();
-    return result;
+    switch (result) {
+    case kWorldCleared:
+        return kLoopTitles;
+    case kWorldStopped:
+        return kLoopStop;
+    default:
+        return kLoopGame;
+    }
 }

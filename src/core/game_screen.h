@@ -7,7 +7,8 @@ class World;
 struct GameScreen {
     World* world; // the level, built once at start-up
 
-    // One game pass; returns the next loop state (1 keep playing, 0 end screen, -1 stop).
+    // One game pass; returns the next loop state. When the World reports the last enemy gone,
+    // the end screen starts in the same pass.
     int updateGame();
 };
 

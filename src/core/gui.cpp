@@ -1,5 +1,6 @@
 #include "core/gui.h"
 
+#include "core/loop_state.h"
 #include "game/assets.h"
 #include "graphics/display.h"
 #include "graphics/sprite_registry.h"
@@ -30,7 +31,7 @@ void createGuiTextures() {
     gui.letterFont = assets.fontAzV = loadImage("./images/fontaz_v", 2);
     gui.digitFont = assets.font09V = loadImage("./images/font09_v", 2);
     gui.selection = 0;
-    gui.screen = 0;
+    gui.screen = kScreenMenu;
     gui.menuClock = 0;
     gui.introClock = 0;
     gui.endClock = 0;
@@ -44,14 +45,14 @@ void startEndScreen() {
     stopAllSounds();
     setSoundLoop(assets.outroSound, 1);
     playSound(assets.outroSound);
-    gui.screen = 3;
+    gui.screen = kScreenEnd;
 }
 
 int Gui::updateTitle() {
     switch (screen) {
-    case 0:
+    case kScreenMenu:
         return updateMenu();
-    case 1:
+    case kScreenIntro:
         return updateIntro();
     default:
         return updateEnd();
@@ -75,12 +76,12 @@ int Gui::updateMenu() {
     if (enterKeyDown()) {
         clearKey(kEnterKey);
         if (selection == 0) {
-            screen = 1;
-            return 0;
+            screen = kScreenIntro;
+            return kLoopTitles;
         }
         if (selection == 1) {
-            screen = 2;
-            return -1;
+            screen = kScreenQuitting;
+            return kLoopStop;
         }
     }
     if (selection < 0) selection = kMenuEntries - 1;
@@ -88,25 +89,25 @@ int Gui::updateMenu() {
     // The menu picture covers the whole screen, so nothing is cleared first.
     drawSprite(menuSprite, 0, 0, 0, 0);
     drawSprite(cursorSprite, 260, 333 + 57 * selection, cursorFrame, 0);
-    return 0;
+    return kLoopTitles;
 }
 
 int Gui::updateIntro() {
     if (leaveRisingScreen()) {
         stopSound(introMusic);
-        return 1;
+        return kLoopGame;
     }
     rise(introClock, kIntroRise, introSprite);
-    return 0;
+    return kLoopTitles;
 }
 
 int Gui::updateEnd() {
     if (leaveRisingScreen()) {
         endClock = 0;
-        return -1;
+        return kLoopStop;
     }
     rise(endClock, kEndRise, endSprite);
-    return 0;
+    return kLoopTitles;
 }
 
 bool Gui::leaveRisingScreen() {
@@ -116,7 +117,7 @@ bool Gui::leaveRisingScreen() {
     if (!keyDown(kEscapeKey)) return false;
     // Cleared here, so the same press does not also end the game that starts now.
     clearKey(kEscapeKey);
-    screen = 0;
+    screen = kScreenMenu;
     scrollOffset = 0;
     return true;
 }

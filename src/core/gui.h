@@ -15,10 +15,10 @@ struct Gui {
     float menuClock;  // ms spent on the menu
     float introClock; // ms spent on the intro screen; never reset, the intro shows once a run
     float endClock;   // ms spent on the end screen
-    int screen;       // 0 menu, 1 intro, 2 or 3 end screen
+    int screen;       // a TitleScreen value
     int scrollOffset; // pixels the intro or end picture has risen
 
-    // One pass of the title screens; returns the next loop state (0 stay, 1 game, -1 stop).
+    // One pass of the title screens; returns the next loop state.
     int updateTitle();
 
   private:

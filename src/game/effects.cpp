@@ -1,7 +1,7 @@
 #include "game/effects.h"
 
+#include "base/random.h"
 #include "game/assets.h"
-#include "game/random.h"
 
 EffectLists* effects = nullptr;
 

@@ -25,8 +25,8 @@ int facingColumn(float dx, float dy) {
 } // namespace
 
 Enemy::Enemy(int spriteHandle, int w, int h, int startHealth, float startX, float startY) {
-    kind = KindEnemy;
-    ignoreKind = KindNone;
+    kind = kKindEnemy;
+    ignoreKind = kKindNone;
     sprite = spriteHandle;
     frame = 0;
     column = 1;
@@ -43,7 +43,7 @@ Enemy::Enemy(int spriteHandle, int w, int h, int startHealth, float startX, floa
 
 void Enemy::collide(GameObject* other, int side, int flag) {
     if (other == nullptr) return;
-    if (other->kind == KindProjectile && other->ignoreKind == KindPlayer) {
+    if (other->kind == kKindProjectile && other->ignoreKind == kKindPlayer) {
         health = 0;
         other->life = 0.0f;
     }
@@ -93,13 +93,13 @@ void Enemy::animateAndDraw() {
 Mario::Mario(float x, float y) : Enemy(assets.mario, 15, 16, 10, x, y) {}
 
 void Mario::touch(GameObject* other, int, int) {
-    if (other->kind == KindPlayer) static_cast<Player*>(other)->health -= 10;
+    if (other->kind == kKindPlayer) static_cast<Player*>(other)->health -= 10;
 }
 
 MarioBig::MarioBig(float x, float y) : Enemy(assets.marioBig, 16, 27, 10, x, y) {}
 
 void MarioBig::touch(GameObject* other, int, int) {
-    if (other->kind != KindPlayer) return;
+    if (other->kind != kKindPlayer) return;
     Player* player = static_cast<Player*>(other);
     player->health -= 20;
     player->armour -= 10;
@@ -111,9 +111,9 @@ void FireMario::act(Player* target) {
     if (now() - lastShotTime <= kShotInterval) return;
     // The check itself restarts the wait, so a hero seen just after it waits for the next.
     lastShotTime = now();
-    if (target == nullptr || target->kind != KindPlayer || !seesTarget) return;
+    if (target == nullptr || target->kind != kKindPlayer || !seesTarget) return;
     if (projectiles == nullptr) return;
     playSound(assets.fireBallSound);
     // Along the walking velocity: an enemy standing on its waypoint throws one that stays put.
-    projectiles->add(new Fireball(KindEnemy, x, y, moveX, moveY));
+    projectiles->add(new Fireball(kKindEnemy, x, y, moveX, moveY));
 }

@@ -2,11 +2,12 @@
 
 #include <cstdlib>
 
-#include "collision/matrix3.h"
+#include "base/arena.h"
+#include "base/matrix3.h"
+#include "base/random.h"
 #include "collision/movement.h"
 #include "collision/obstacle_store.h"
 #include "game/assets.h"
-#include "game/random.h"
 #include "graphics/sprite_registry.h"
 #include "platform/clock.h"
 #include "sound/sound_manager.h"
@@ -16,19 +17,19 @@ Player* hero = nullptr;
 namespace {
 constexpr float kStepMs = 100.0f; // frame time per walking step
 constexpr int kWalkingSteps = 4;
-constexpr int kArena = 2400;
 constexpr float kKnockBack = 10.0f; // what the hero walks into is pushed back this many times
 constexpr int kContactDamage = 10;
 } // namespace
 
 Player::Player()
     : weapons{&handgun, &rocketLauncher, &rifle, &bombWeapon}, weapon(&handgun),
-      handgun(KindPlayer), rocketLauncher(KindPlayer), rifle(KindPlayer), bombWeapon(KindPlayer) {
+      handgun(kKindPlayer), rocketLauncher(kKindPlayer), rifle(kKindPlayer),
+      bombWeapon(kKindPlayer) {
     sprite = assets.player;
     x = 100;
     y = 100;
-    kind = KindPlayer;
-    ignoreKind = KindNone;
+    kind = kKindPlayer;
+    ignoreKind = kKindNone;
     width = 46;
     height = 46;
     rightNeighbour = topNeighbour = leftNeighbour = bottomNeighbour = -1;
@@ -82,7 +83,7 @@ void Player::selectWeapon(int slot) {
 void Player::collide(GameObject* other, int, int) {
     other->pushX = -other->moveX * kKnockBack;
     other->pushY = -other->moveY * kKnockBack;
-    if (other->kind == KindEnemy) {
+    if (other->kind == kKindEnemy) {
         health -= kContactDamage;
         playSound(assets.blempHurt2Sound);
     }
@@ -96,11 +97,10 @@ void Player::respawn(ObstacleStore* store) {
     weapons[1]->ammo = 50;
     health = 100;
     armour = 100;
-    // The place changes outside movement, so the store must re-index the hero around it.
-    if (store != nullptr) store->remove(this);
-    x = static_cast<float>(nextRandom() % kArena);
-    y = static_cast<float>(nextRandom() % kArena);
-    if (store != nullptr) store->insert(this);
+    // x is drawn before y.
+    const float newX = static_cast<float>(nextRandom() % kArenaSize);
+    const float newY = static_cast<float>(nextRandom() % kArenaSize);
+    placeInStore(store, *this, newX, newY);
     deathTime = now();
     playSound(assets.blempDieSound);
 }

@@ -23,7 +23,7 @@ Projectile::Projectile(int sprite, int width, int height, float speed, int owner
     life = kLifeSeconds;
     moveX = dirX * speed;
     moveY = dirY * speed;
-    kind = KindProjectile;
+    kind = kKindProjectile;
     ignoreKind = ownerKind;
     column = 1;
     pushX = 0;

@@ -27,7 +27,7 @@ void Bullet::hit(GameObject* other, int, int) {
     if (effects != nullptr) effects->spawnImpact(px, py);
     playSound(assets.ricochetSound);
     life = 0;
-    if (other->kind == KindEnemy && ignoreKind == KindPlayer) {
+    if (other->kind == kKindEnemy && ignoreKind == kKindPlayer) {
         kill(other);
         playSound(assets.marioHurtSound);
         if (effects != nullptr) effects->spawnBlood(px, py);
@@ -47,7 +47,7 @@ void Rocket::hit(GameObject*, int, int) {
     // An enemy listed from two cells gets two craters; repeats are kept as they come.
     for (int i = 0; i < count; ++i) {
         GameObject* enemy = found[i];
-        if (enemy->kind != KindEnemy) continue;
+        if (enemy->kind != kKindEnemy) continue;
         if (effects != nullptr)
             effects->spawnCrater(static_cast<int>(enemy->x), static_cast<int>(enemy->y));
         kill(enemy);
@@ -66,7 +66,7 @@ Fireball::Fireball(int ownerKind, float x, float y, float dirX, float dirY)
 
 void Fireball::hit(GameObject* other, int, int) {
     life = 0;
-    if (other->kind == KindPlayer) {
+    if (other->kind == kKindPlayer) {
         static_cast<Player*>(other)->health -= kFireballDamage;
         playSound(assets.blempHurt2Sound);
     }

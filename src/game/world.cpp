@@ -1,15 +1,16 @@
 #include "game/world.h"
 
+#include "base/arena.h"
+#include "base/random.h"
 #include "collision/obstacle.h"
 #include "collision/obstacle_store.h"
-#include "core/gui.h"
 #include "game/assets.h"
+#include "game/draw_obstacles.h"
 #include "game/effects.h"
 #include "game/enemy.h"
 #include "game/enemy_list.h"
 #include "game/player.h"
 #include "game/projectile.h"
-#include "game/random.h"
 #include "graphics/sprite_registry.h"
 #include "platform/clock.h"
 #include "platform/key_state.h"
@@ -18,7 +19,6 @@
 
 namespace {
 
-constexpr int kArenaSize = 2400;
 constexpr int kPlacementRange = 2300;
 constexpr int kEnemyTriples = 20;
 constexpr int kWallPairs = 10;
@@ -73,10 +73,7 @@ void clampIntoArena(Player& hero) {
     if (y <= 0) y = 0;
     if (y >= kArenaSize - hero.height) y = static_cast<float>(kArenaSize - hero.height);
     if (x == hero.x && y == hero.y) return;
-    obstacles->remove(&hero);
-    hero.x = x;
-    hero.y = y;
-    obstacles->insert(&hero);
+    placeInStore(obstacles, hero, x, y);
 }
 
 void steer(Player& hero) {
@@ -120,12 +117,9 @@ World::World(Player* hero) {
 int World::update(Player* hero) {
     if (hero == nullptr) {
         logMessage("World: No player found!");
-        return -1;
+        return kWorldStopped;
     }
-    if (hero->enemiesLeft <= 0) {
-        startEndScreen();
-        return 0;
-    }
+    if (hero->enemiesLeft <= 0) return kWorldCleared;
     if (levelMusic == -1) {
         levelMusic = assets.level1Sound = loadSound(kLevelMusic);
         setSoundLoop(levelMusic, 1);
@@ -145,14 +139,14 @@ int World::update(Player* hero) {
     setViewCentre(centre.x, centre.y);
     drawBackground();
     effects->updateGround(frameTime());
-    obstacles->drawObstacles();
+    drawObstacles(*obstacles);
     enemies->update(hx, hy, centre.x, centre.y);
     // Escape is tested after the enemies have moved: the rest of the pass is skipped.
-    if (keyDown(kEscapeKey)) return -1;
+    if (keyDown(kEscapeKey)) return kWorldStopped;
     hero->update(obstacles);
     projectiles->update(centre.x, centre.y);
     effects->updateTop(frameTime());
     if (keyDown(kKeyOne)) hero->selectWeapon(0);
     if (keyDown(kKeyTwo)) hero->selectWeapon(1);
-    return 1;
+    return kWorldPlaying;
 }

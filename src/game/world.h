@@ -4,6 +4,13 @@
 
 class Player;
 
+// Results of a World pass.
+enum WorldResult : int {
+    kWorldStopped = -1,
+    kWorldCleared = 0,
+    kWorldPlaying = 1,
+};
+
 class World {
   public:
     // Builds the level for the hero: the store, the 60 enemies, 20 walls, 20 blocks and the
@@ -11,8 +18,8 @@ class World {
     // so every run builds the same level.
     explicit World(Player* hero);
 
-    // One game pass. 1 keep playing, 0 every enemy is gone (the end screen has been started),
-    // -1 stop (Escape, or no hero).
+    // One game pass: kWorldPlaying, kWorldCleared when every enemy is gone (the pass does
+    // nothing else), kWorldStopped on Escape or with no hero.
     int update(Player* hero);
 
     float soundClock = 0; // ms of game passes towards the periodic taunt

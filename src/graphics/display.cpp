@@ -4,7 +4,7 @@
 #include "graphics/blit_log.h"
 #include "graphics/presenter_local.h"
 #include "graphics/surface_local.h"
-#include "platform/window_local.h"
+#include "platform/window.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -13,9 +13,8 @@ struct SourceRect {
     int bottom;
 };
 
-// Copy flags of blitClipped, the values the game's callers have always passed.
+// Copy flag of blitClipped; 0 copies every pixel.
 inline constexpr std::uint32_t kBlitColourKey = 1; // skip source pixels equal to its key
-inline constexpr std::uint32_t kBlitWait = 16;     // kept for the callers; copies never wait
 
 // Sets up the back buffer and the presenting for the game window. Only depth 16 is offered.
 // False, with nothing left set up, when there is no window or no back buffer. A window that

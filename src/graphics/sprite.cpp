@@ -100,7 +100,7 @@ bool drawCell(const Sprite& sprite, int screenX, int screenY) {
     if (const Surface* cell = cutCellOf(sprite)) {
         return blitClipped(screenX, screenY, cell,
                            SourceRect{0, 0, sprite.spriteWidth, sprite.spriteHeight},
-                           kBlitColourKey | kBlitWait);
+                           kBlitColourKey);
     }
     // A cell reaching past the bitmap's edge is copied from the bitmap, which clips or refuses
     // it as it always has.
@@ -112,7 +112,7 @@ bool drawCell(const Sprite& sprite, int screenX, int screenY) {
     if (!fitsInt(left) || !fitsInt(right) || !fitsInt(bottom)) return false;
     const SourceRect cell{static_cast<int>(left), static_cast<int>(top), static_cast<int>(right),
                           static_cast<int>(bottom)};
-    return blitClipped(screenX, screenY, sprite.surface, cell, kBlitColourKey | kBlitWait);
+    return blitClipped(screenX, screenY, sprite.surface, cell, kBlitColourKey);
 }
 
 void releaseSprite(Sprite& sprite) {

@@ -98,7 +98,7 @@ void drawBackground() {
     // fill go. Without a floor the screen is still cleared, so no earlier frame shows through.
     if (!coversScreen(registry.background, view)) clearScreen(0);
     // A view reaching past the picture's right or bottom edge fails the copy: black there.
-    if (registry.background != nullptr) blitClipped(0, 0, registry.background, view, kBlitWait);
+    if (registry.background != nullptr) blitClipped(0, 0, registry.background, view, 0);
 }
 
 void setViewCentre(int worldX, int worldY) {

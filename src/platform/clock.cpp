@@ -2,15 +2,22 @@
 
 #include "platform/log.h"
 
-#include <SDL.h>
+#include <chrono>
 
 namespace {
 
-class SdlClockSource final : public ClockSource {
+// The system's monotonic clock in nanoseconds.
+class SteadyClockSource final : public ClockSource {
   public:
-    std::uint64_t frequency() const override { return SDL_GetPerformanceFrequency(); }
-    std::uint64_t counter() const override { return SDL_GetPerformanceCounter(); }
-    std::uint32_t ticks() const override { return SDL_GetTicks(); }
+    std::uint64_t frequency() const override { return 1'000'000'000; }
+    std::uint64_t counter() const override {
+        const auto since = std::chrono::steady_clock::now().time_since_epoch();
+        return static_cast<std::uint64_t>(
+            std::chrono::duration_cast<std::chrono::nanoseconds>(since).count());
+    }
+    std::uint32_t ticks() const override {
+        return static_cast<std::uint32_t>(counter() / 1'000'000);
+    }
 };
 
 // The origin lies this far before startClock, so that 0 stays in the past.
@@ -27,8 +34,8 @@ struct FrameClock {
 
 // constinit: the game's start-up runs while globals are being built, so this must be in
 // place before any constructor runs.
-constinit const SdlClockSource sdlSource;
-constinit const ClockSource* source = &sdlSource;
+constinit const SteadyClockSource steadySource;
+constinit const ClockSource* source = &steadySource;
 constinit FrameClock frameClock;
 
 std::uint64_t rawSample() {
@@ -52,7 +59,7 @@ std::uint64_t countsBetween(std::uint64_t earlier, std::uint64_t later) {
 } // namespace
 
 void setClockSource(const ClockSource* replacement) {
-    source = replacement != nullptr ? replacement : &sdlSource;
+    source = replacement != nullptr ? replacement : &steadySource;
 }
 
 void startClock() {

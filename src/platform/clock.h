@@ -2,18 +2,22 @@
 // The frame clock: sampled once per main-loop pass, read by everyone during the pass.
 #include <cstdint>
 
-// Where the clock's samples come from. The game uses SDL's counters; tests and the
-// simulator plug in a manual source with a fixed frame time.
+// Where the clock's samples come from. The game uses the system's monotonic clock; tests and
+// the simulator plug in a manual source with a fixed frame time. Sources are never deleted
+// through this base, so it needs no virtual destructor and a global source has no exit-time
+// destructor.
 class ClockSource {
   public:
-    virtual ~ClockSource() = default;
     virtual std::uint64_t
     frequency() const = 0;                     // counts per second; 0 = no high-resolution counter
     virtual std::uint64_t counter() const = 0; // the high-resolution count, monotonic
     virtual std::uint32_t ticks() const = 0;   // milliseconds, the low-resolution fallback
+
+  protected:
+    ~ClockSource() = default;
 };
 
-// Replaces the sample source (nullptr restores SDL's). Takes effect at the next startClock.
+// Replaces the sample source (nullptr restores the system's). Takes effect at the next startClock.
 void setClockSource(const ClockSource* source);
 
 // Empties the debug log, chooses the timer (1 = high resolution, 0 = milliseconds) and logs

@@ -1,4 +1,4 @@
-#include "platform/window_local.h"
+#include "platform/window.h"
 
 #include "platform/log.h"
 #include "platform/sdl_memory_local.h"
@@ -49,7 +49,16 @@ bool createGameWindow() {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return result;
     }
+    SDL_ShowWindow(window);
     return true;
+}
+
+bool hasWindow() {
+    return window != nullptr;
+}
+
+void hideMouseCursor() {
+    if (window != nullptr) SDL_ShowCursor(SDL_DISABLE);
 }
 
 void closeGameWindow() {

@@ -5,7 +5,7 @@
 #include "palette.h"
 
 #include "graphics/sprite_registry.h"
-#include "platform/platform.h"
+#include "support/test_display.h"
 #include "support/work_dir.h"
 
 #include <SDL.h>
@@ -133,14 +133,14 @@ class PictureSet : public ::testing::Test {
     static void SetUpTestSuite() {
         workDir = new ScopedWorkDir;
         written = writeImages("images");
-        initPlatform();
+        openTestDisplay();
         for (const Use& use : kUses) {
             const std::string base = std::string("images/") + use.name;
             const SpriteInfo info = spriteInfo(loadImage(base.c_str(), 2));
             sprites[use.name] = {info.loaded, readPicture(base + ".bmp"), info.spriteWidth,
                                  info.spriteHeight, info.totalFrames};
         }
-        shutdownPlatform();
+        closeTestDisplay();
     }
     void SetUp() override { ASSERT_TRUE(written) << "the picture set was not written"; }
     static void TearDownTestSuite() {

@@ -1,7 +1,7 @@
 // Sight lines, blocking sides and the detour waypoints round wall chains.
 #include "collision/line_of_sight.h"
 
-#include "game/random.h"
+#include "base/random.h"
 #include "test_world.h"
 
 #include <gtest/gtest.h>

@@ -9,8 +9,8 @@ namespace {
 class Movement : public ::testing::Test {
   protected:
     // Moves a fresh probe from (x, y) at (vx, vy) px/s for a 100 ms frame.
-    Probe& move(float x, float y, int w, int h, float vx, float vy, int kind = KindPlayer,
-                int ignoreKind = KindNone) {
+    Probe& move(float x, float y, int w, int h, float vx, float vy, int kind = kKindPlayer,
+                int ignoreKind = kKindNone) {
         Probe& p = world.add(kind, x, y, w, h);
         p.ignoreKind = ignoreKind;
         p.moveX = vx;
@@ -35,8 +35,8 @@ TEST_F(Movement, StopsOnePixelBeforeTheGrownSideAndIsReindexed) {
 }
 
 TEST_F(Movement, ZeroVelocityStaysButIsReindexedAtTheEndOfItsCells) {
-    Probe& p = world.add(KindPlayer, 20, 20, 16, 16);
-    Probe& q = world.add(KindEnemy, 40, 40, 8, 8);
+    Probe& p = world.add(kKindPlayer, 20, 20, 16, 16);
+    Probe& q = world.add(kKindEnemy, 40, 40, 8, 8);
     moveWithCollision(&p, &world.store, 100.0f);
     EXPECT_EQ(p.x, 20.0f);
     EXPECT_EQ(p.struck, nullptr);
@@ -65,28 +65,28 @@ TEST_F(Movement, CentreStartingInsideAGrownRectangleStopsWhereItLeaves) {
 }
 
 TEST_F(Movement, KindsThatCannotMeetPassThrough) {
-    world.add(KindPlayer, 150, 100, 46, 46);
-    world.add(KindEnemy, 300, 100, 16, 27);
-    world.add(KindEnemy, 300, 600, 16, 27);
-    Probe& bullet = move(100, 110, 8, 8, 3000, 0, KindProjectile, KindPlayer);
-    EXPECT_EQ(bullet.struck->kind, KindEnemy); // through the hero, onto the enemy
-    EXPECT_EQ(move(250, 600, 16, 27, 1000, 0, KindEnemy).struck, nullptr); // through an enemy
+    world.add(kKindPlayer, 150, 100, 46, 46);
+    world.add(kKindEnemy, 300, 100, 16, 27);
+    world.add(kKindEnemy, 300, 600, 16, 27);
+    Probe& bullet = move(100, 110, 8, 8, 3000, 0, kKindProjectile, kKindPlayer);
+    EXPECT_EQ(bullet.struck->kind, kKindEnemy); // through the hero, onto the enemy
+    EXPECT_EQ(move(250, 600, 16, 27, 1000, 0, kKindEnemy).struck, nullptr); // through an enemy
 }
 
 TEST(Radius, ScansCellsWhoseCentreIsInRangeListingRepeatsUpToTheCapacity) {
     TestWorld world;
-    Probe rocket{KindProjectile, 134, 134, 32, 32}; // centre (150, 150), not in the store
+    Probe rocket{kKindProjectile, 134, 134, 32, 32}; // centre (150, 150), not in the store
     auto query = [&](int capacity) {
         std::vector<GameObject*> out(capacity + 1); // never null, even for capacity 0
         int n = -1;
         objectsInRadius(&rocket, 100.0f, out.data(), capacity, n, &world.store);
         return Objects(out.begin(), out.begin() + n);
     };
-    world.add(KindEnemy, 90, 134, 8, 8);                  // 44 px away, but in cell (0, 1)
-    Probe& atEdge = world.add(KindEnemy, 234, 134, 8, 8); // exactly 100 px, cell (2, 1)
-    world.add(KindEnemy, 235, 134, 8, 8);                 // 101 px
+    world.add(kKindEnemy, 90, 134, 8, 8);                  // 44 px away, but in cell (0, 1)
+    Probe& atEdge = world.add(kKindEnemy, 234, 134, 8, 8); // exactly 100 px, cell (2, 1)
+    world.add(kKindEnemy, 235, 134, 8, 8);                 // 101 px
     EXPECT_EQ(query(10), (Objects{&atEdge}));
-    Probe& straddling = world.add(KindEnemy, 195, 140, 10, 10); // cells (1, 1) and (2, 1)
+    Probe& straddling = world.add(kKindEnemy, 195, 140, 10, 10); // cells (1, 1) and (2, 1)
     EXPECT_EQ(query(10), (Objects{&straddling, &atEdge, &straddling}));
     EXPECT_EQ(query(1), (Objects{&straddling}));
     EXPECT_TRUE(query(0).empty());

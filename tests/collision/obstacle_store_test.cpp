@@ -28,7 +28,7 @@ TEST(Linking, ExactTouchLinksBothWaysAnOffsetTouchDoesNotAndTheLastScannedWins) 
 // Links are store indices: removing an earlier entry must renumber them.
 TEST(Linking, LinksKeepNamingTheSameWallsAfterEntriesLeave) {
     TestWorld world;
-    Probe& enemy = world.add(KindEnemy, 1000, 1000, 16, 27);
+    Probe& enemy = world.add(kKindEnemy, 1000, 1000, 16, 27);
     Obstacle& a = world.wall(100, 100, 64, 64);
     Obstacle& b = world.wall(164, 100, 64, 64);
     Obstacle& c = world.wall(228, 100, 64, 64);
@@ -43,9 +43,9 @@ TEST(Linking, LinksKeepNamingTheSameWallsAfterEntriesLeave) {
 
 TEST(CellBookkeeping, RemovalKeepsOrderAndDoubleInsertsLeaveOneAtATime) {
     TestWorld world;
-    Probe& a = world.add(KindEnemy, 10, 10, 8, 8);
-    Probe& b = world.add(KindEnemy, 20, 20, 8, 8);
-    Probe& c = world.add(KindEnemy, 30, 30, 8, 8);
+    Probe& a = world.add(kKindEnemy, 10, 10, 8, 8);
+    Probe& b = world.add(kKindEnemy, 20, 20, 8, 8);
+    Probe& c = world.add(kKindEnemy, 30, 30, 8, 8);
     EXPECT_TRUE(world.store.remove(&b));
     EXPECT_EQ(world.cell(0, 0), (Objects{&a, &c}));
     EXPECT_EQ(world.store.entries[1], &c);
@@ -66,8 +66,8 @@ TEST(FullStore, RefusesWithoutWritingOrIndexing) {
     ScopedWorkDir dir; // the refusal is logged
     TestWorld world;
     for (int i = 0; i < ObstacleStore::kMaxEntries; ++i)
-        world.add(KindEnemy, 2000, 2000, 8, 8);
-    Probe extra(KindEnemy, 10, 10, 8, 8);
+        world.add(kKindEnemy, 2000, 2000, 8, 8);
+    Probe extra(kKindEnemy, 10, 10, 8, 8);
     EXPECT_FALSE(world.store.insert(&extra));
     EXPECT_EQ(world.store.count, ObstacleStore::kMaxEntries);
     EXPECT_TRUE(world.cell(0, 0).empty());

@@ -9,8 +9,8 @@
 #include "platform/manual_clock.h"
 #include "sound/sound_manager.h"
 
-#include "game_folder.h"
-#include "release_level.h"
+#include "support/game_folder.h"
+#include "support/release_level.h"
 #include "support/work_dir.h"
 
 #include <SDL.h>

@@ -3,19 +3,20 @@
 // has its own colour and is 10 px wide, so the 20 px cells show their gaps.
 #include "core/game_screen.h"
 #include "core/gui.h"
+#include "core/services.h"
 #include "core/text.h"
 #include "game/assets.h"
 #include "game/player.h"
 #include "graphics/display.h"
 #include "graphics/sprite_registry.h"
 #include "platform/clock.h"
+#include "platform/events.h"
 #include "platform/key_state.h"
 #include "platform/manual_clock.h"
-#include "platform/platform.h"
 #include "sound/sound_manager.h"
 
-#include "game_folder.h"
-#include "sprite_files.h"
+#include "support/game_folder.h"
+#include "support/sprite_files.h"
 #include "support/work_dir.h"
 
 #include <AL/al.h>

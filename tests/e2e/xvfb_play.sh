@@ -31,8 +31,17 @@ window=\$(find_window)
 "$x_screen" cover "\$title"
 xdotool windowfocus --sync "\$window" 2>/dev/null || xdotool windowfocus "\$window"
 sleep 0.5
-type_key() { xdotool key --delay 80 "\$@"; sleep 0.4; }
-"$x_screen" grab "$shot_dir/xvfb_menu.bmp" > menu_lit.txt
+# Each key is held for a while: a press and release inside one pass is not seen, by design.
+type_key() {
+    for key in "\$@"; do xdotool keydown "\$key"; sleep 0.12; xdotool keyup "\$key"; sleep 0.1; done
+    sleep 0.4
+}
+# A loaded machine may take seconds to load the sprites: wait for the menu to be drawn.
+for _ in \$(seq 60); do
+    "$x_screen" grab "$shot_dir/xvfb_menu.bmp" > menu_lit.txt
+    [ "\$(cat menu_lit.txt)" -ge 60 ] && break
+    sleep 0.25
+done
 type_key Down Up Return
 sleep 1
 type_key Escape

@@ -2,26 +2,15 @@
 
 #include <vector>
 
+#include "base/random.h"
+#include "core/services.h"
 #include "game/assets.h"
-#include "game/random.h"
 #include "game_fixture.h"
 #include "graphics/display.h"
 #include "graphics/sprite_registry.h"
-#include "platform/platform.h"
-#include "sprite_files.h"
+#include "support/sprite_files.h"
 
 namespace {
-
-TEST(RandomTest, FollowsTheClassicSequenceAndStaysWithinFifteenBitsAcrossTheWrap) {
-    seedRandom(1);
-    for (int value : {41, 18467, 6334, 26500, 19169, 15724})
-        ASSERT_EQ(nextRandom(), value);
-    seedRandom(0xFFFFFFFFu);
-    for (int i = 0; i < 100000; ++i) {
-        int r = nextRandom();
-        ASSERT_TRUE(r >= 0 && r <= 32767) << r;
-    }
-}
 
 // A list's nodes, newest first.
 std::vector<Effect*> nodesOf(Effect* head) {

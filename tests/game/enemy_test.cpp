@@ -91,7 +91,7 @@ TEST_F(EnemyTest, FarEnemiesDoNothingButAreStillRemovedAndScoredWhenDead) {
 
 TEST_F(EnemyTest, EnemyShotByTheHeroMovesAndActsOnceMoreBeforeRemoval) {
     FireMario* fire = spawn<FireMario>(1100, 1000);
-    Bullet bullet(KindPlayer, 0, 0, 1, 0);
+    Bullet bullet(kKindPlayer, 0, 0, 1, 0);
     fire->collide(&bullet, 0, 1);
     ASSERT_EQ(fire->health, 0);
     pass();

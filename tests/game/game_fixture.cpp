@@ -1,7 +1,7 @@
 #include "game_fixture.h"
 
+#include "base/random.h"
 #include "game/assets.h"
-#include "game/random.h"
 #include "platform/clock.h"
 
 GameFixture::GameFixture() {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "game/random.h"
+#include "base/random.h"
 #include "game_fixture.h"
 
 namespace {
@@ -118,12 +118,12 @@ TEST_F(PlayerTest, WalkingIntoAnEnemyPushesItBackAndHurts) {
 }
 
 TEST_F(PlayerTest, WeaponsFireAtTheirStrictReloadRatesAndNeverSpendTheLastUnit) {
-    Handgun handgun(KindPlayer);
+    Handgun handgun(kKindPlayer);
     EXPECT_EQ(hold(handgun, 1000, 4).size(), 4u) << "four shots a held second";
     handgun.ammo = 2;
     EXPECT_EQ(hold(handgun, 2000, 50).size(), 1u);
     EXPECT_EQ(handgun.ammo, 1);
-    RocketLauncher launcher(KindPlayer);
+    RocketLauncher launcher(kKindPlayer);
     const std::vector<float> shots = hold(launcher, 600, 16);
     ASSERT_GE(shots.size(), 3u);
     for (size_t i = 1; i < shots.size(); ++i)

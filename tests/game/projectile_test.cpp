@@ -48,7 +48,7 @@ TEST_F(ProjectileTest, WindowAroundTheViewKeepsItsEdgesAndDropsBeyond) {
     for (const auto& [sx, sy] : sides) {
         for (float d : {500.0f, 500.5f}) {
             SCOPED_TRACE(testing::Message() << sx << "," << sy << " at " << d);
-            Fireball* f = fire<Fireball>(KindEnemy, c + sx * d, c + sy * d, 0, 0);
+            Fireball* f = fire<Fireball>(kKindEnemy, c + sx * d, c + sy * d, 0, 0);
             projectileList.update(c, c);
             EXPECT_EQ(countProjectiles(), d == 500.0f ? 1 : 0);
             if (countProjectiles() == 1) projectileList.remove(f);
@@ -60,15 +60,15 @@ TEST_F(ProjectileTest, WindowAroundTheViewKeepsItsEdgesAndDropsBeyond) {
 TEST_F(ProjectileTest, BulletsStopWithSparksAndKillEnemiesOnlyWhenTheHeroFiredThem) {
     keep(std::make_unique<Obstacle>(130, 80, 48, 48, 0));
     TestEnemy* target = enemy(130, 296);
-    fire<Bullet>(KindPlayer, 100, 100, 2, 0); // into the wall
-    fire<Bullet>(KindNone, 100, 300, 2, 0);   // into the enemy: nobody's, so only sparks
+    fire<Bullet>(kKindPlayer, 100, 100, 2, 0); // into the wall
+    fire<Bullet>(kKindNone, 100, 300, 2, 0);   // into the enemy: nobody's, so only sparks
     projectileList.update(400, 300);
     EXPECT_EQ(target->health, 10);
     EXPECT_EQ(countSprite(effectLists.top, assets.explosion1), 10);
     EXPECT_EQ(countList(effectLists.top), 10) << "no blood";
     EXPECT_EQ(effectLists.top->x, 100.0f) << "sparks where the bullet began the frame";
 
-    fire<Bullet>(KindPlayer, 100, 300, 2, 0);
+    fire<Bullet>(kKindPlayer, 100, 300, 2, 0);
     projectileList.update(400, 300);
     EXPECT_EQ(target->health, 0);
     EXPECT_EQ(countSprite(effectLists.top, assets.blood1), 1);
@@ -82,7 +82,7 @@ TEST_F(ProjectileTest, FireballPassesThroughEnemiesAndHurtsTheHeroByTwenty) {
     hero->y = 90;
     Player* player = keep(std::move(hero));
     TestEnemy* between = enemy(115, 96);
-    fire<Fireball>(KindEnemy, 100, 100, 80 * 5, 0); // 2000 px/s, over the enemy in one frame
+    fire<Fireball>(kKindEnemy, 100, 100, 80 * 5, 0); // 2000 px/s, over the enemy in one frame
     projectileList.update(400, 300);
     EXPECT_EQ(between->health, 10);
     EXPECT_EQ(player->health, 80);
@@ -97,14 +97,14 @@ TEST_F(ProjectileTest, RocketKillsWhatTheAreaQueryListsWithACraterPerListing) {
     TestEnemy* straddling = enemy(90, 250); // its edges lie in cells (0, 2) and (1, 2)
     TestEnemy* near = enemy(60, 340);
     TestEnemy* far = enemy(100, 500);
-    Rocket* r = fire<Rocket>(KindPlayer, 100, 300, 2, 0);
+    Rocket* r = fire<Rocket>(kKindPlayer, 100, 300, 2, 0);
 
     GameObject* listed[1001];
     int count = 0;
     objectsInRadius(r, 100, listed, 1001, count, &store);
     int enemyListings = 0;
     for (int i = 0; i < count; ++i)
-        enemyListings += listed[i]->kind == KindEnemy;
+        enemyListings += listed[i]->kind == kKindEnemy;
     ASSERT_EQ(std::count(listed, listed + count, straddling), 2) << "a repeated listing";
 
     projectileList.update(400, 300);
@@ -118,7 +118,7 @@ TEST_F(ProjectileTest, ProjectileTheFullStoreRefusesIsDroppedAtOnce) {
     for (int i = 0; i < ObstacleStore::kMaxEntries; ++i)
         keep(std::make_unique<Obstacle>(2000, 2000, 48, 48, 0));
     ASSERT_EQ(store.count, ObstacleStore::kMaxEntries);
-    EXPECT_FALSE(projectileList.add(new Bullet(KindPlayer, 10, 10, 1, 0)));
+    EXPECT_FALSE(projectileList.add(new Bullet(kKindPlayer, 10, 10, 1, 0)));
     EXPECT_EQ(projectileList.head, nullptr);
     projectileList.update(400, 300); // nothing listed, nothing moved
 }

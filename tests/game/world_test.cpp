@@ -2,19 +2,21 @@
 // order, the view and the arena edges, the taunt's timing, and the two early exits.
 #include "game/world.h"
 
-#include "../core/game_folder.h"
-#include "../core/release_level.h"
+#include "base/random.h"
+#include "core/game_screen.h"
 #include "core/gui.h"
+#include "core/loop_state.h"
+#include "core/services.h"
 #include "game/assets.h"
 #include "game/enemy_list.h"
 #include "game/player.h"
-#include "game/random.h"
 #include "game_fixture.h"
 #include "graphics/display.h"
 #include "graphics/sprite_registry.h"
 #include "platform/key_state.h"
-#include "platform/platform.h"
 #include "sound/sound_manager.h"
+#include "support/game_folder.h"
+#include "support/release_level.h"
 
 #include <algorithm>
 #include <memory>
@@ -70,7 +72,7 @@ TEST_F(WorldTest, TheLevelHoldsSixtyEnemiesTwentyWallsTwentyBlocksAndTheHeroLast
         }
         const bool block = i >= 80;
         const bool tall = !block && i % 2 == 0;
-        EXPECT_EQ(o.kind, KindWall);
+        EXPECT_EQ(o.kind, kKindWall);
         EXPECT_EQ(o.width, block ? 48 : tall ? 64 : 256);
         EXPECT_EQ(o.height, block ? 48 : tall ? 256 : 64);
         EXPECT_EQ(o.sprite, block ? assets.block : tall ? assets.wall2 : assets.wall1);
@@ -134,16 +136,19 @@ TEST_F(WorldTest, TheLevelMusicStartsOnceAndTheTauntPlaysAfterTenSecondsOfPasses
 }
 
 TEST_F(WorldTest, WithNoEnemyLeftThePassOnlyStartsTheEndScreen) {
+    gameScreen.world = world.get();
     for (int left : {0, -2}) {
-        gui.screen = 0;
+        gui.screen = kScreenMenu;
         player.enemiesLeft = left;
         pressKey(kUpKey);
-        EXPECT_EQ(pass(), 0);
-        EXPECT_EQ(gui.screen, 3);
+        step(16);
+        EXPECT_EQ(gameScreen.updateGame(), kLoopTitles);
+        EXPECT_EQ(gui.screen, kScreenEnd);
         EXPECT_TRUE(soundPlaying(assets.outroSound));
         EXPECT_EQ(world->levelMusic, -1);
         EXPECT_EQ(player.x, 100.0f);
     }
+    gameScreen.world = nullptr;
 }
 
 TEST_F(WorldTest, EscapeEndsThePassAfterTheEnemiesMovedAndBeforeTheHero) {

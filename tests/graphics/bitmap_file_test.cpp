@@ -1,7 +1,7 @@
 #include "graphics/bitmap_file.h"
 #include "graphics/surface.h"
 
-#include "sprite_files.h"
+#include "support/sprite_files.h"
 #include "support/work_dir.h"
 
 #include <gtest/gtest.h>

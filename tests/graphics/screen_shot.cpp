@@ -4,11 +4,13 @@
 //   screen_shot LEFT TOP WIDTH HEIGHT EXACT
 // EXACT 1 means the screen is a whole multiple of the frame, so every frame pixel must come
 // out as a sharp square block; 0 allows the smoothing of the last step at edges.
+#include "graphics/display.h"
 #include "graphics/sprite_registry.h"
 #include "graphics/surface.h"
-#include "platform/platform.h"
+#include "platform/events.h"
+#include "support/test_display.h"
 
-#include "sprite_files.h"
+#include "support/sprite_files.h"
 #include "support/work_dir.h"
 #include "support/x_screen.h"
 
@@ -90,7 +92,7 @@ int main(int argc, char** argv) {
         return x >= 16 && x < 48 && y >= 16 && y < 48 ? kMagenta : kGreen;
     });
     writeFile("box.ini", "totalFrames = 1\nspriteWidth = 64\nspriteHeight = 64\n");
-    initPlatform();
+    openTestDisplay();
     if (!coverScreenWithWindow("Quorvish Blemp by Tallowfork"))
         return std::fprintf(stderr, "game window not found\n"), 1;
     loadImage("floor.bmp", 0);
@@ -100,12 +102,13 @@ int main(int argc, char** argv) {
     Grab screen;
     // The window may take a few frames to be mapped and sized; give it up to about 5 s.
     for (int attempt = 0; attempt < 300 && !fault.empty(); ++attempt) {
-        pumpMessages();
+        flipDisplay();
+        pumpEvents();
         drawBackground();
         drawSprite(box, 500, 400, 0, 0);
         if (attempt % 10 == 9) fault = check(screen = grabRoot(), layout);
     }
-    shutdownPlatform();
+    closeTestDisplay();
     if (!fault.empty()) {
         saveGrab(screen, shotPath);
         std::fprintf(stderr, "screen shot check failed: %s (saved as %s)\n", fault.c_str(),

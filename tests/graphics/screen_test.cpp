@@ -3,9 +3,9 @@
 #include "graphics/sprite_registry.h"
 #include "graphics/surface.h"
 #include "platform/log.h"
-#include "platform/platform.h"
+#include "support/test_display.h"
 
-#include "sprite_files.h"
+#include "support/sprite_files.h"
 #include "support/work_dir.h"
 
 #include <gtest/gtest.h>
@@ -23,12 +23,12 @@ std::uint32_t gradient(int x, int y) {
 class ScreenTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        initPlatform();
+        openTestDisplay();
         setFramePacing(false);
         ASSERT_NE(backBufferPixels(), nullptr);
         setViewCentre(400, 300); // world and screen coordinates agree
     }
-    void TearDown() override { shutdownPlatform(); }
+    void TearDown() override { closeTestDisplay(); }
 
     static bool allBlack() {
         return std::all_of(backBufferPixels(), backBufferPixels() + 800 * 600,
@@ -45,14 +45,14 @@ TEST_F(Display, ClippingDrawsTheVisiblePartOnlyFromTheRightCorner) {
     Surface* picture = loadBitmapSurface("gradient.bmp");
     const SourceRect whole{0, 0, 16, 16};
     for (int x : {800, 801}) // wholly off the right edge
-        EXPECT_TRUE(blitClipped(x, 10, picture, whole, kBlitWait));
-    EXPECT_TRUE(blitClipped(10, 10, picture, SourceRect{5, 5, 5, 10}, kBlitWait)); // no width
+        EXPECT_TRUE(blitClipped(x, 10, picture, whole, 0));
+    EXPECT_TRUE(blitClipped(10, 10, picture, SourceRect{5, 5, 5, 10}, 0)); // no width
     EXPECT_TRUE(allBlack());
-    EXPECT_TRUE(blitClipped(-3, -5, picture, whole, kBlitWait));
+    EXPECT_TRUE(blitClipped(-3, -5, picture, whole, 0));
     EXPECT_EQ(pixelAt(0, 0), displayColour(gradient(3, 5)));
     EXPECT_EQ(pixelAt(13, 0), 0);
     EXPECT_EQ(pixelAt(0, 11), 0);
-    EXPECT_TRUE(blitClipped(795, 590, picture, whole, kBlitWait));
+    EXPECT_TRUE(blitClipped(795, 590, picture, whole, 0));
     EXPECT_EQ(pixelAt(799, 599), displayColour(gradient(4, 9)));
     releaseSurface(picture);
 }
@@ -64,7 +64,7 @@ TEST_F(Display, ColoursSharingTheKeysSixteenBitValueAreTransparent) {
     ASSERT_TRUE(setColourKey(keyed, kMagenta));
     const std::uint16_t ground = displayColour(0x0000FF);
     ASSERT_TRUE(clearScreen(ground));
-    EXPECT_TRUE(blitClipped(0, 0, keyed, SourceRect{0, 0, 3, 1}, kBlitColourKey | kBlitWait));
+    EXPECT_TRUE(blitClipped(0, 0, keyed, SourceRect{0, 0, 3, 1}, kBlitColourKey));
     EXPECT_EQ(pixelAt(0, 0), ground);
     EXPECT_EQ(pixelAt(1, 0), ground);
     EXPECT_EQ(pixelAt(2, 0), displayColour(0xFF04FF)); // one step of green off the key

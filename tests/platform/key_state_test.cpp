@@ -1,8 +1,9 @@
 #include "platform/clock.h"
+#include "platform/events.h"
 #include "platform/key_state.h"
 #include "platform/manual_clock.h"
-#include "platform/platform.h"
 #include "platform/scancode_table.h"
+#include "platform/window.h"
 
 #include "support/work_dir.h"
 
@@ -11,15 +12,17 @@
 
 namespace {
 
-// Key events travel the real pump: pushed into SDL's queue, drained by pumpMessages.
+// Key events travel the real pump: pushed into SDL's queue, drained by pumpEvents.
 class KeyPumpTest : public ::testing::Test {
   protected:
     void SetUp() override {
         setClockSource(&clock);
-        initPlatform();
+        startClock();
+        resetKeyState();
+        ASSERT_TRUE(createGameWindow());
     }
     void TearDown() override {
-        shutdownPlatform();
+        closeGameWindow();
         setClockSource(nullptr);
     }
     static void push(Uint32 type, SDL_Scancode code, bool repeat = false) {
@@ -32,7 +35,8 @@ class KeyPumpTest : public ::testing::Test {
     }
     void pass() {
         clock.advance(10);
-        pumpMessages();
+        updateClock();
+        pumpEvents();
     }
     ScopedWorkDir dir;
     ManualClockSource clock;

@@ -6,11 +6,12 @@
 #include "pass_stats.h"
 
 #include "core/core.h"
+#include "core/services.h"
 #include "graphics/blit_log.h"
 #include "graphics/display.h"
 #include "platform/clock.h"
+#include "platform/events.h"
 #include "platform/manual_clock.h"
-#include "platform/platform.h"
 
 #include <chrono>
 #include <cstdio>

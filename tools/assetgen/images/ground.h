@@ -2,9 +2,8 @@
 // The arena floor: packed earth with damp moss, pebbles and tufts, a pure function of the
 // position so that any window of it can be painted alone (the menu and the review sheet use
 // windows of the same floor).
+#include "base/arena.h"
 #include "image.h"
-
-inline constexpr int kArenaSize = 2400;
 
 // The bare floor's colour at a world pixel, without the arena's paved border.
 Rgb groundPixel(int x, int y);

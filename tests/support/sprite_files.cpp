@@ -1,4 +1,4 @@
-#include "sprite_files.h"
+#include "support/sprite_files.h"
 
 #include "graphics/bitmap_file.h"
 #include "graphics/display.h"

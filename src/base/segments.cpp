@@ -1,4 +1,4 @@
-#include "collision/segments.h"
+#include "base/segments.h"
 
 namespace {
 

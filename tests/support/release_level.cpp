@@ -1,4 +1,4 @@
-#include "release_level.h"
+#include "support/release_level.h"
 
 #include "collision/obstacle_store.h"
 #include "core/game_screen.h"
@@ -21,7 +21,7 @@ void releaseLevel() {
     if (obstacles == nullptr) return;
     std::vector<GameObject*> walls;
     for (int i = 0; i < obstacles->count; ++i) {
-        if (obstacles->entries[i]->kind == KindWall) walls.push_back(obstacles->entries[i]);
+        if (obstacles->entries[i]->kind == kKindWall) walls.push_back(obstacles->entries[i]);
     }
     delete obstacles;
     obstacles = nullptr;

@@ -1,7 +1,8 @@
+#include "core/services.h"
 #include "platform/clock.h"
 #include "platform/log.h"
 #include "platform/manual_clock.h"
-#include "platform/platform.h"
+#include "platform/window.h"
 
 #include "support/work_dir.h"
 
@@ -9,7 +10,7 @@
 
 namespace {
 
-TEST(Platform, StartUpWritesTheFixedLinesInOrderAfterTheTimerLine) {
+TEST(Services, StartUpWritesTheFixedLinesInOrderAfterTheTimerLine) {
     ScopedWorkDir dir;
     writeFile(kLogFileName, "a previous run\n");
     ManualClockSource clock;
@@ -29,7 +30,7 @@ TEST(Platform, StartUpWritesTheFixedLinesInOrderAfterTheTimerLine) {
     EXPECT_LT(directDraw, directInput);
 }
 
-TEST(Platform, APassWithoutEventsStillAdvancesTheClock) {
+TEST(Services, APassWithoutEventsStillAdvancesTheClock) {
     ScopedWorkDir dir;
     ManualClockSource clock;
     setClockSource(&clock);

@@ -1,6 +1,6 @@
 #pragma once
 // 3x3 single-precision matrices, row by row, and rotation by an angle in degrees.
-#include "collision/vector3.h"
+#include "base/vector3.h"
 
 struct Matrix3 {
     float m[9] = {}; // element (row, column) at row * 3 + column

@@ -1,4 +1,4 @@
-#include "collision/vector3.h"
+#include "base/vector3.h"
 
 #include <cmath>
 

@@ -1,7 +1,10 @@
 #pragma once
 // Parallel test and segment intersection in the plane. Every argument vector is flattened
 // in place (z = 0): callers see their vectors change, which the plane code relies on.
-#include "collision/vector3.h"
+#include "base/vector3.h"
+
+// A crossing parameter or distance beyond any real one: nothing was hit.
+inline constexpr float kNoHit = 999999.0f;
 
 // Flattens a and b, then compares the ratios a.x / b.x and a.y / b.y exactly (an axis where
 // both are 0 takes the other axis's ratio). Opposite directions are parallel; a zero vector

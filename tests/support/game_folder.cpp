@@ -1,4 +1,4 @@
-#include "game_folder.h"
+#include "support/game_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "collision/matrix3.h"
+#include "base/matrix3.h"
 
 #include <cmath>
 

@@ -1,0 +1,13 @@
+#pragma once
+// The services' lifecycle and the once-per-pass message pump.
+
+// Starts the clock and the log, the key table, the window, the display, the sound layer and
+// the sprite registry, in that order. Never fails; failures are logged.
+void initPlatform();
+
+// Stops sound, releases the sprite registry and then the display, and closes the window.
+void shutdownPlatform();
+
+// Once per main-loop pass: takes the clock sample, shows the frame drawn in the previous
+// pass, and drains every pending window event without waiting. Key states change only here.
+void pumpMessages();
