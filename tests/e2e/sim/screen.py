@@ -28,7 +28,8 @@ def _read_bmp(path):
 
 
 def _expand_565(row):
-    """16-bit 5-6-5 pixels as 24-bit blue, green, red bytes, widened as SDL widens them."""
+    """16-bit 5-6-5 pixels (the generated screens) as blue, green, red bytes, widened as SDL
+    widens them."""
     out = bytearray()
     for (value,) in struct.iter_unpack("<H", row):
         r, g, b = value >> 11, (value >> 5) & 0x3F, value & 0x1F

@@ -103,6 +103,10 @@ bool writeGamePicture(const std::filesystem::path& file, const Image& img) {
 
 bool writeSprite(const std::filesystem::path& dir, const SpriteSheet& sheet) {
     std::string ini = describeSprite(sheet);
-    bool bmpOk = writeGamePicture(dir / (sheet.name + ".bmp"), sheet.image);
+    // Converting a screen-sized picture is most of loading it; smaller sprites keep the exact
+    // colours of their palette.
+    const bool screenSized = std::int64_t{sheet.image.width()} * sheet.image.height() >= 800 * 600;
+    const std::filesystem::path bmp = dir / (sheet.name + ".bmp");
+    bool bmpOk = screenSized ? writeGamePicture(bmp, sheet.image) : writeBmp(bmp, sheet.image);
     return writeBytes(dir / (sheet.name + ".ini"), ini.data(), ini.size()) && bmpOk;
 }
