@@ -31,6 +31,7 @@ bool writeImages(const std::filesystem::path& imagesDir) {
     for (const SpriteSheet& s : sprites)
         check(writeSprite(imagesDir, s), imagesDir / s.name);
     check(writeGamePicture(imagesDir / "bg1.bmp", makeArenaFloor()), imagesDir / "bg1.bmp");
-    check(writeGamePicture(imagesDir / "background.bmp", makeBackdrop()), imagesDir / "background.bmp");
+    check(writeGamePicture(imagesDir / "background.bmp", makeBackdrop()),
+          imagesDir / "background.bmp");
     return ok;
 }
