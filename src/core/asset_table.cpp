@@ -5,6 +5,9 @@
 #include "platform/log.h"
 #include "sound/sound_manager.h"
 
+#include <string>
+#include <system_error>
+
 namespace {
 
 enum class Load { kSprite, kBackground, kSound };
@@ -88,4 +91,14 @@ void loadStartupAssets() {
         assets.*row.field = loadRow(row);
         if (row.progressAfter != nullptr) logMessage("%s", row.progressAfter);
     }
+}
+
+bool holdsAnAssetFile(const std::filesystem::path& folder) {
+    std::error_code ec;
+    for (const Row& row : kRows) {
+        const std::string file =
+            row.load == Load::kSprite ? std::string(row.path) + ".bmp" : row.path;
+        if (std::filesystem::is_regular_file(folder / file, ec)) return true;
+    }
+    return false;
 }

@@ -2,6 +2,7 @@
 
 #include "graphics/display.h"
 #include "graphics/sprite_registry.h"
+#include "graphics/window_icon.h"
 #include "platform/clock.h"
 #include "platform/events.h"
 #include "platform/key_state.h"
@@ -22,6 +23,7 @@ void initPlatform() {
     resetKeyState();
     clearQuitRequest();
     createGameWindow();
+    setWindowIcon("./images/icon.bmp");
     if (!initDisplay(kScreenWidth, kScreenHeight, kScreenDepth)) {
         logMessage("Failed to initialise Direct Draw.");
     }

@@ -3,6 +3,7 @@
 #include "graphics/descriptor.h"
 #include "graphics/display.h"
 #include "graphics/surface.h"
+#include "platform/log.h"
 
 #include <algorithm>
 #include <climits>
@@ -77,7 +78,9 @@ void loadSprite(Sprite& sprite, const char* basePath) {
     if (sprite.surface != nullptr) setColourKey(sprite.surface, kMagenta);
     // The descriptor is read even when the bitmap failed, as it always has been.
     SpriteDescriptor descriptor;
-    const bool understood = parseDescriptor((base + ".ini").c_str(), descriptor);
+    const std::string descriptorPath = base + ".ini";
+    const bool understood = parseDescriptor(descriptorPath.c_str(), descriptor);
+    if (!understood) logError("Cannot read the sprite descriptor %s", descriptorPath.c_str());
     sprite.totalFrames = descriptor.totalFrames;
     sprite.spriteWidth = descriptor.spriteWidth;
     sprite.spriteHeight = descriptor.spriteHeight;

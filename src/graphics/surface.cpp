@@ -3,13 +3,16 @@
 #include "graphics/bitmap_file.h"
 #include "graphics/display.h"
 #include "graphics/surface_local.h"
+#include "platform/log.h"
 
 #include <cstring>
 
 Surface* loadBitmapSurface(const char* fileName) {
-    if (!bitmapFileFits(fileName)) return nullptr;
-    SDL_Surface* file = SDL_LoadBMP(fileName);
-    if (file == nullptr) return nullptr;
+    SDL_Surface* file = bitmapFileFits(fileName) ? SDL_LoadBMP(fileName) : nullptr;
+    if (file == nullptr) {
+        logError("Cannot read the picture %s", fileName != nullptr ? fileName : "");
+        return nullptr;
+    }
     // A file already in the display's format (as the generated pictures are) is used as read.
     SDL_Surface* converted = file;
     if (file->format->format != kDisplayFormat) {

@@ -8,6 +8,10 @@ namespace {
 
 constexpr std::size_t kLineBuffer = 256;
 constexpr const char* kErrorSuffix = "      *ERROR*\n";
+constexpr std::size_t kMaxLogPath = 4096;
+
+// Plain characters keep the log free of destructors: the game logs until its very end.
+constinit char logPath[kMaxLogPath] = "sys_debug.log";
 
 // An unwritable log loses its lines: nothing in the game reads it, so the game runs on.
 void formatLine(const char* suffix, const char* format, va_list args) {
@@ -26,7 +30,7 @@ void formatLine(const char* suffix, const char* format, va_list args) {
 
 void appendLog(const char* text) {
     if (text == nullptr) return;
-    std::FILE* file = std::fopen(kLogFileName, "a");
+    std::FILE* file = std::fopen(logPath, "a");
     if (file == nullptr) return;
     std::fputs(text, file);
     std::fclose(file);
@@ -47,6 +51,12 @@ void logError(const char* format, ...) {
 }
 
 void clearLog() {
-    std::FILE* file = std::fopen(kLogFileName, "w");
+    std::FILE* file = std::fopen(logPath, "w");
     if (file != nullptr) std::fclose(file);
+}
+
+void setLogFile(const char* path) {
+    const int length = path != nullptr ? std::snprintf(logPath, kMaxLogPath, "%s", path) : -1;
+    // An empty name opens nothing, so the lines are lost instead of written elsewhere.
+    if (length < 0 || static_cast<std::size_t>(length) >= kMaxLogPath) logPath[0] = '\0';
 }

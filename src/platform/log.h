@@ -1,5 +1,6 @@
 #pragma once
-// The debug log: "sys_debug.log" in the working directory, one line per message.
+// The debug log: "sys_debug.log" in the working directory unless setLogFile points it
+// elsewhere, one line per message.
 // The file is opened and closed for every line, so a crash loses nothing already written.
 
 // Appends the text unchanged (it is never used as a format).
@@ -17,3 +18,7 @@ void clearLog();
 
 // The log file's name, relative to the working directory.
 inline constexpr const char* kLogFileName = "sys_debug.log";
+
+// Writes the log to that file from now on. Null, or a name too long to hold, loses every
+// later line rather than writing it anywhere else.
+void setLogFile(const char* path);

@@ -7,6 +7,8 @@
 #include <AL/al.h>
 #include <AL/alut.h>
 
+#include <cstdio>
+
 namespace {
 
 // Made on first use and never destroyed: the game starts while globals are being built and
@@ -27,12 +29,26 @@ const SoundRecord* playable(int handle) {
     return &table().sounds[static_cast<std::size_t>(handle)];
 }
 
-void fillRecord(SoundRecord& record) {
+// True when the file opens; without a device nothing else reads it, but a missing file is
+// still worth a line.
+bool fileOpens(const char* fileName) {
+    std::FILE* file = std::fopen(fileName, "rb");
+    if (file == nullptr) return false;
+    std::fclose(file);
+    return true;
+}
+
+// False when the file is not a WAV that freealut can read.
+bool fillRecord(SoundRecord& record) {
+    // A sound read ahead comes with its buffer filled.
     ALuint buffer = takePrepared(record.path.c_str());
-    if (buffer == 0) {
+    bool loaded = buffer != 0;
+    if (!loaded) {
         alGenBuffers(1, &buffer);
         // An unreadable file leaves the buffer empty: its source plays silence, the handle works.
-        WavMemory(record.path.c_str()).fill(buffer);
+        const WavMemory wav(record.path.c_str());
+        wav.fill(buffer);
+        loaded = wav.loaded();
     }
     ALuint source = 0;
     alGenSources(1, &source);
@@ -40,6 +56,7 @@ void fillRecord(SoundRecord& record) {
     alSourcei(source, AL_LOOPING, AL_FALSE);
     record.buffer = buffer;
     record.source = source;
+    return loaded;
 }
 
 } // namespace
@@ -64,7 +81,10 @@ int loadSound(const char* fileName) {
     const int handle = table().count;
     SoundRecord record;
     record.path = fileName != nullptr ? fileName : "";
-    if (table().deviceOpen) fillRecord(record);
+    // A record with a device always gets its source, readable file or not.
+    const bool understood = !table().deviceOpen || fillRecord(record);
+    if (!fileOpens(record.path.c_str()) || !understood)
+        logError("Cannot read the sound %s", record.path.c_str());
     table().sounds.push_back(std::move(record));
     table().count = static_cast<int>(table().sounds.size());
     return handle;

@@ -1,9 +1,11 @@
 // Helps the end-to-end scripts under Xvfb:
 //   x_screen cover TITLE        size the window of that title to the whole screen
 //   x_screen grab FILE.bmp      save the screen and print how much of it is not black
+//   x_screen icon WINDOW_ID     print the size of the window's icon, WxH
 #include "support/x_screen.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 int main(int argc, char** argv) {
@@ -19,6 +21,12 @@ int main(int argc, char** argv) {
         std::printf("%zu\n", 100 * lit / grab.pixels.size());
         return 0;
     }
-    std::fprintf(stderr, "usage: x_screen cover TITLE | x_screen grab FILE.bmp\n");
+    if (argc == 3 && std::strcmp(argv[1], "icon") == 0) {
+        const std::string size = windowIconSize(std::strtoul(argv[2], nullptr, 10));
+        std::printf("%s\n", size.empty() ? "none" : size.c_str());
+        return 0;
+    }
+    std::fprintf(
+        stderr, "usage: x_screen cover TITLE | x_screen grab FILE.bmp | x_screen icon WINDOW_ID\n");
     return 2;
 }

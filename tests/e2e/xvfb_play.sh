@@ -25,7 +25,11 @@ for _ in \$(seq 100); do
 done
 # SDL may replace its first window when it sets up the renderer; take the one that stays.
 sleep 1.5
-window=\$(find_window)
+for _ in \$(seq 50); do
+    window=\$(find_window)
+    [ -n "\$window" ] && break
+    sleep 0.1
+done
 [ -n "\$window" ] || { echo "no window" >&2; kill \$pid; exit 3; }
 # No window manager runs under Xvfb: do its part, sizing the window and giving it the focus.
 "$x_screen" cover "\$title"
@@ -57,7 +61,9 @@ if kill -0 \$pid 2>/dev/null; then echo "still running" >&2; kill -9 \$pid; exit
 wait \$pid
 DRIVE
 chmod +x drive.sh
-SDL_VIDEODRIVER= ALSOFT_DRIVERS=null xvfb-run -a -s '-screen 0 1280x1024x24' ./drive.sh
+# A random first display number: other checkouts on this machine start servers too.
+SDL_VIDEODRIVER= ALSOFT_DRIVERS=null xvfb-run -a -n $((100 + RANDOM % 800)) \
+    -s '-screen 0 1280x1024x24' ./drive.sh
 code=$?
 [ "$code" -eq 0 ] || { cat sys_debug.log >&2; fail "exit code $code"; }
 

@@ -209,7 +209,13 @@ TEST_F(Registry, FailedLoadsTakeHandlesUpToTheCapacity) {
         ASSERT_EQ(loadImage("missing", 2), i);
     EXPECT_EQ(loadImage("good", 2), -1);
     EXPECT_EQ(spriteCount(), kRegistryCapacity);
-    EXPECT_NE(readFile(kLogFileName).find("*ERROR*"), std::string::npos);
+    const std::string log = readFile(kLogFileName);
+    EXPECT_NE(log.find("no room for another sprite"), std::string::npos);
+    // Each file of a failed load is named once, on a line of its own.
+    for (const char* line : {"Cannot read the picture missing.bmp      *ERROR*\n",
+                             "Cannot read the sprite descriptor missing.ini      *ERROR*\n"})
+        EXPECT_NE(log.find(line), std::string::npos) << line;
+    EXPECT_EQ(log.find("good."), std::string::npos);
 }
 
 } // namespace

@@ -21,6 +21,9 @@ TEST(SoundWithoutDevice, EveryOperationIsHarmlessAndHandlesStillCount) {
     writeFile("empty.wav", "");
     EXPECT_EQ(loadSound("./empty.wav"), 0);
     EXPECT_EQ(loadSound("./missing.wav"), 1);
+    // Without a device only a file that will not open can be told apart.
+    const std::string loads = readFile(kLogFileName).substr(log.size());
+    EXPECT_EQ(loads, "Cannot read the sound ./missing.wav      *ERROR*\n");
     for (int handle : {-1, 0, 1, 2}) {
         setSoundLoop(handle, 1);
         playSound(handle);

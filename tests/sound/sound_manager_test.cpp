@@ -1,4 +1,5 @@
 // The sound manager heard through OpenAL Soft's wave driver: every test records the real mix.
+#include "platform/log.h"
 #include "sound/sound_manager.h"
 
 #include "sounds/wav_writer.h"
@@ -189,6 +190,12 @@ TEST_F(SoundManagerTest, BadFilesGiveSilentHandlesAndHandlesOutsideTheTableDoNot
     const WavProbe mix = finish();
     EXPECT_LT(rmsDb(mix.samples, 0, std::size_t(mix.rate / 4)), -80.0) << "a bad file was heard";
     EXPECT_THAT(track(mix, kHigh), MatchesRegex(".*#{12,}"));
+    const std::string log = readFile(kLogFileName);
+    for (const char* bad : {"./missing.wav", "./corrupt.wav", "./cut.wav"})
+        EXPECT_NE(log.find(std::string("Cannot read the sound ") + bad + "      *ERROR*\n"),
+                  std::string::npos)
+            << bad;
+    EXPECT_EQ(log.find("high.wav"), std::string::npos);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "graphics/bitmap_file.h"
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -75,6 +76,26 @@ bool coverScreenWithWindow(const char* title) {
     XSync(x, False);
     XCloseDisplay(x);
     return found;
+}
+
+std::string windowIconSize(unsigned long window) {
+    Display* x = XOpenDisplay(nullptr);
+    if (x == nullptr) return {};
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    std::string size;
+    // Only the first two values are read: the first icon's width and height.
+    if (XGetWindowProperty(x, window, XInternAtom(x, "_NET_WM_ICON", False), 0, 2, False,
+                           XA_CARDINAL, &type, &format, &count, &after, &data) == Success &&
+        data != nullptr && format == 32 && count == 2) {
+        const auto* values = reinterpret_cast<const unsigned long*>(data);
+        size = std::to_string(values[0]) + "x" + std::to_string(values[1]);
+    }
+    if (data != nullptr) XFree(data);
+    XCloseDisplay(x);
+    return size;
 }
 
 void saveGrab(const Grab& grab, const std::string& path) {

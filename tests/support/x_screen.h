@@ -18,5 +18,9 @@ Grab grabRoot();
 // manager would for a full-screen request. False when no such window exists.
 bool coverScreenWithWindow(const char* title);
 
+// The size of the first icon a window offers the desktop (_NET_WM_ICON) as "WxH", or ""
+// when it offers none or there is no display.
+std::string windowIconSize(unsigned long window);
+
 // Writes the grab as a 24-bit bitmap; nothing for an empty grab.
 void saveGrab(const Grab& grab, const std::string& path);

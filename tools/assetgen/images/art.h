@@ -9,6 +9,10 @@
 // screen right), 4 columns of walking steps (column 0 standing).
 SpriteSheet makeHero();
 
+// The game's icon: the standing hero facing up, drawn afresh at size x size pixels on a
+// clear background.
+Image makeHeroIcon(int size);
+
 // The three creatures: 4 columns of facings (0 down, 1 up, 2 right, 3 left), rows of
 // walking frames. "mario" 15x16 beetle, "mario_big" 16x27 brute, "fire_mario" 10x10 imp.
 SpriteSheet makeBeetle();

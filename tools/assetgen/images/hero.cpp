@@ -35,6 +35,9 @@ std::vector<Shape> heroShapes(int step) {
     };
 }
 
+// Figure units across the icon: the hero from his heels to the muzzle, with a little room.
+constexpr float kIconSpan = 35.0f;
+
 } // namespace
 
 SpriteSheet makeHero() {
@@ -44,4 +47,17 @@ SpriteSheet makeHero() {
             drawFigure(sheet.image, sheet.cellX(step), sheet.cellY(row), kCell, kCell,
                        heroShapes(step), {kCell / 2.0f, kCell / 2.0f, 22.5f * float(row)});
     return sheet;
+}
+
+Image makeHeroIcon(int size) {
+    const float scale = float(size) / kIconSpan;
+    std::vector<Shape> shapes = heroShapes(0);
+    for (Shape& s : shapes) {
+        s.x *= scale, s.y *= scale, s.rx *= scale, s.ry *= scale, s.x2 *= scale, s.y2 *= scale;
+    }
+    Image icon(size, size);
+    // Facing up, his heels (x = -10.5) and muzzle (x = 22) sit evenly about the middle.
+    const float middle = float(size) / 2.0f;
+    drawFigure(icon, 0, 0, size, size, shapes, {middle, middle + 5.75f * scale, 270.0f});
+    return icon;
 }

@@ -3,6 +3,7 @@
 #include "art.h"
 #include "bmp_file.h"
 #include "ground.h"
+#include "icons.h"
 #include "screens.h"
 
 #include <cstdio>
@@ -33,5 +34,6 @@ bool writeImages(const std::filesystem::path& imagesDir) {
     check(writeGamePicture(imagesDir / "bg1.bmp", makeArenaFloor()), imagesDir / "bg1.bmp");
     check(writeGamePicture(imagesDir / "background.bmp", makeBackdrop()),
           imagesDir / "background.bmp");
+    check(writeBmp(imagesDir / "icon.bmp", makeHeroIcon(kWindowIconSize)), imagesDir / "icon.bmp");
     return ok;
 }

@@ -1,0 +1,51 @@
+#include "core/command_line.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr const char* kUsage = "usage: quorvish-blemp [--help | --version]";
+
+constexpr const char* kHelp =
+    "A top-down action game: one hero, sixty enemies, a walled arena. Run with no argument\n"
+    "to play, full-screen.\n"
+    "\n"
+    "Controls: Up/Down walk (menu: choose), Left/Right turn, Space fire,\n"
+    "1/2 handgun/rocket launcher, Enter take a menu entry, Escape start the game from the\n"
+    "intro or quit.\n"
+    "\n"
+    "Its images/ and sounds/ are read from the working folder, the binary's folder or\n"
+    "../share/quorvish-blemp beside the binary, the first that holds them. The log,\n"
+    "sys_debug.log, is written in the working folder when that is the game's folder, and\n"
+    "otherwise in $XDG_STATE_HOME/quorvish-blemp/ (by default ~/.local/state/quorvish-blemp/).\n";
+
+} // namespace
+
+Command readCommandLine(int argc, const char* const* argv) {
+    if (argc <= 1) return Command::kPlay;
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) return Command::kVersion;
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) return Command::kHelp;
+    return Command::kUsage;
+}
+
+int answerCommand(Command command, int argc, const char* const* argv) {
+    switch (command) {
+    case Command::kVersion:
+        std::printf("%s\n", versionLine());
+        return 0;
+    case Command::kHelp:
+        std::printf("%s\n%s\n\n%s", versionLine(), kUsage, kHelp);
+        return 0;
+    case Command::kPlay:
+    case Command::kUsage:
+        break;
+    }
+    const char* first = argc > 1 ? argv[1] : "";
+    std::fprintf(stderr, "quorvish-blemp: unexpected argument '%s'; %s\n", first, kUsage);
+    return 2;
+}
+
+const char* versionLine() {
+    return "quorvish-blemp " QUORVISH_VERSION;
+}
