@@ -1,10 +1,13 @@
 #include "core/services.h"
 
 #include "graphics/display.h"
+#include "graphics/screenshot.h"
 #include "graphics/sprite_registry.h"
 #include "graphics/window_icon.h"
 #include "platform/clock.h"
+#include "platform/display_loss.h"
 #include "platform/events.h"
+#include "platform/gamepads.h"
 #include "platform/key_state.h"
 #include "platform/log.h"
 #include "platform/window.h"
@@ -16,13 +19,24 @@ constexpr int kScreenWidth = 800;
 constexpr int kScreenHeight = 600;
 constexpr int kScreenDepth = 16;
 
+// No pass runs while the player is away: the sounds hold where they are, the clock leaves the
+// time out, and the pump sleeps until the window is back.
+void sitOutAbsence() {
+    pauseAllSounds();
+    holdClock();
+    waitWhileAway();
+    resumeClock();
+    resumeAllSounds();
+}
+
 } // namespace
 
 void initPlatform() {
     startClock();
     resetKeyState();
-    clearQuitRequest();
+    resetEvents();
     createGameWindow();
+    watchForDisplayLoss();
     setWindowIcon("./images/icon.bmp");
     if (!initDisplay(kScreenWidth, kScreenHeight, kScreenDepth)) {
         logMessage("Failed to initialise Direct Draw.");
@@ -33,12 +47,17 @@ void initPlatform() {
     createRegistry();
     logMessage("Init. Direct Input");
     hideMouseCursor();
+    startGamepads();
     updateClock();
 }
 
 void shutdownPlatform() {
+    stopGamepads();
     shutdownSound();
     releaseRegistry();
+    // Called from inside Xlib's exit() when the display is gone: the window and its renderer
+    // went with it, and waiting on them would never end.
+    if (displayLost()) return;
     releaseDisplay();
     closeGameWindow();
 }
@@ -47,4 +66,6 @@ void pumpMessages() {
     updateClock();
     flipDisplay();
     pumpEvents();
+    if (takeScreenshotRequest()) saveScreenshot();
+    if (playerAway()) sitOutAbsence();
 }

@@ -10,4 +10,5 @@ void shutdownPlatform();
 
 // Once per main-loop pass: takes the clock sample, shows the frame drawn in the previous
 // pass, and drains every pending window event without waiting. Key states change only here.
+// F12 saves a screenshot; while the player is away it waits, and no pass runs.
 void pumpMessages();

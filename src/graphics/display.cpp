@@ -6,6 +6,8 @@
 #include "graphics/surface_local.h"
 #include "platform/window.h"
 
+#include <SDL_image.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <vector>
@@ -177,6 +179,11 @@ bool saveBackBuffer(const char* path) {
         rgb[i] = (std::uint32_t{r} << 16) | (std::uint32_t{g} << 8) | b;
     }
     return writeBitmapFile(path, display.screenWidth, display.screenHeight, rgb.data());
+}
+
+bool saveBackBufferPng(const char* path) {
+    if (display.backBuffer == nullptr) return false;
+    return IMG_SavePNG(display.backBuffer, path) == 0;
 }
 
 void screenSize(int& width, int& height) {

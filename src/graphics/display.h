@@ -62,6 +62,9 @@ void screenSize(int& width, int& height);
 // long run measures the game and not the presenting.
 void setPresenting(bool on);
 
+// Writes the back buffer to a PNG file. False when not set up or not writable.
+bool saveBackBufferPng(const char* path);
+
 // Whether a flip waits for the display's refresh (on by default). The simulator turns it off
 // to run passes as fast as it can.
 void setFramePacing(bool on);

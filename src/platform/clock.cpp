@@ -28,6 +28,8 @@ struct FrameClock {
     std::uint64_t counterFrequency = 0;
     std::uint64_t startCount = 0;   // counter, or ticks in mode 0, at startClock
     std::uint64_t currentCount = 0; // the latest raw sample
+    std::uint64_t awayCounts = 0;   // time spent held, left out of every sample
+    std::uint64_t heldAt = 0;       // the source's count when the clock was held
     float nowValue = 0.0f;
     float frameTimeValue = 0.0f;
 };
@@ -38,8 +40,13 @@ constinit const SteadyClockSource steadySource;
 constinit const ClockSource* source = &steadySource;
 constinit FrameClock frameClock;
 
-std::uint64_t rawSample() {
+std::uint64_t sourceCount() {
     return frameClock.mode == 1 ? source->counter() : source->ticks();
+}
+
+// In mode 0 a difference may wrap below zero; countsBetween reads it modulo 2^32.
+std::uint64_t rawSample() {
+    return sourceCount() - frameClock.awayCounts;
 }
 
 // Milliseconds for a count difference, exact in 64 bits before the division.
@@ -89,6 +96,14 @@ void updateClock() {
             static_cast<float>(countsToMs(countsBetween(previous, current)));
     frameClock.nowValue =
         static_cast<float>(kOriginMs + countsToMs(countsBetween(frameClock.startCount, current)));
+}
+
+void holdClock() {
+    frameClock.heldAt = sourceCount();
+}
+
+void resumeClock() {
+    frameClock.awayCounts += sourceCount() - frameClock.heldAt;
 }
 
 float now() {

@@ -28,6 +28,11 @@ void startClock();
 // previous sample, or keeps its value when the timer has not advanced.
 void updateClock();
 
+// The player is away: the time from here to resumeClock counts for nothing, neither in now()
+// nor in the next frameTime().
+void holdClock();
+void resumeClock();
+
 // Milliseconds since an origin 60 000 ms before startClock: 0 lies in the past, so a "never
 // yet" time of 0 reads as long ago, and the float keeps sub-millisecond steps however long
 // the machine has been up.

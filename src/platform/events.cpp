@@ -1,44 +1,116 @@
 #include "platform/events.h"
 
+#include "platform/gamepad_local.h"
 #include "platform/key_state.h"
 #include "platform/scancode_table.h"
+#include "platform/window.h"
 
 #include <SDL.h>
 
 namespace {
 
-bool quitRequest = false;
+struct PumpState {
+    bool quit = false;
+    bool screenshot = false;
+    bool everFocused = false;
+    bool focused = false;
+    bool minimised = false;
+    bool pauseWhenAway = true;
+};
 
-void dispatch(const SDL_Event& event) {
-    switch (event.type) {
-    case SDL_KEYDOWN: // automatic repeats arrive here too and hold the key again
-        pressKey(setOneCode(event.key.keysym.scancode));
+constinit PumpState pump;
+
+// Alt+Enter and F11 belong to the window, F12 to the screenshot; true when the key-down was
+// one of them and has been acted on. Their key-ups pass on: releasing a key not held is
+// harmless.
+bool windowChord(const SDL_KeyboardEvent& key) {
+    const SDL_Scancode code = key.keysym.scancode;
+    const bool altEnter = (code == SDL_SCANCODE_RETURN || code == SDL_SCANCODE_KP_ENTER) &&
+                          (key.keysym.mod & KMOD_ALT) != 0;
+    if ((altEnter || code == SDL_SCANCODE_F11) && key.repeat == 0) toggleWindowMode();
+    if (code == SDL_SCANCODE_F12 && key.repeat == 0) pump.screenshot = true;
+    return altEnter || code == SDL_SCANCODE_F11 || code == SDL_SCANCODE_F12;
+}
+
+void noteWindowEvent(const SDL_WindowEvent& window) {
+    switch (window.event) {
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+        pump.everFocused = true;
+        pump.focused = true;
         break;
-    case SDL_KEYUP:
-        releaseKey(setOneCode(event.key.keysym.scancode));
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+        pump.focused = false;
         break;
-    case SDL_QUIT:
-        quitRequest = true;
+    case SDL_WINDOWEVENT_MINIMIZED:
+        pump.minimised = true;
+        break;
+    case SDL_WINDOWEVENT_RESTORED:
+    case SDL_WINDOWEVENT_MAXIMIZED:
+        pump.minimised = false;
         break;
     default:
         break;
     }
 }
 
+void dispatch(const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_KEYDOWN: // automatic repeats arrive here too and hold the key again
+        if (!windowChord(event.key)) pressKey(setOneCode(event.key.keysym.scancode));
+        break;
+    case SDL_KEYUP:
+        releaseKey(setOneCode(event.key.keysym.scancode));
+        break;
+    case SDL_WINDOWEVENT:
+        noteWindowEvent(event.window);
+        break;
+    case SDL_QUIT:
+        pump.quit = true;
+        break;
+    default:
+        dispatchGamepadEvent(event);
+        break;
+    }
+}
+
 } // namespace
 
+void resetEvents() {
+    const bool pauseWhenAway = pump.pauseWhenAway;
+    pump = PumpState{};
+    pump.pauseWhenAway = pauseWhenAway;
+}
+
 void pumpEvents() {
+    // Once the player has left, the rest of the queue belongs to waitWhileAway.
     SDL_Event event;
-    while (SDL_PollEvent(&event) != 0)
+    while (!playerAway() && SDL_PollEvent(&event) != 0)
         dispatch(event);
 }
 
 bool quitRequested() {
-    return quitRequest;
+    return pump.quit;
 }
 
-void clearQuitRequest() {
-    quitRequest = false;
+bool takeScreenshotRequest() {
+    const bool requested = pump.screenshot;
+    pump.screenshot = false;
+    return requested;
+}
+
+bool playerAway() {
+    return pump.pauseWhenAway && pump.everFocused && (pump.minimised || !pump.focused);
+}
+
+void waitWhileAway() {
+    SDL_Event event;
+    while (playerAway() && !pump.quit && SDL_WaitEvent(&event) != 0)
+        dispatch(event);
+    releaseAllKeys();
+}
+
+void setPauseWhenAway(bool on) {
+    pump.pauseWhenAway = on;
 }
 
 void queueKeyEvent(int scanCode, bool down) {

@@ -1,15 +1,31 @@
 #pragma once
-// The window's event queue: key presses and releases into the key table, and the window
-// manager's close request.
+// The window's event queue: key presses and releases and the gamepads into the key table, the
+// window's own chords, its focus, and the window manager's close request.
 
-// Drains every pending window event without waiting. Key states change only here.
+// Drains every pending window event without waiting, or stops at the one that takes the
+// player away. Key states change only here and in waitWhileAway. Alt+Enter and F11 switch the
+// window mode and F12 asks for a screenshot; those key-downs never reach the key table.
 void pumpEvents();
 
 // True once a request to close the window (window manager, logout) has arrived.
 bool quitRequested();
 
-// Forgets an earlier close request, for a fresh start of the services.
-void clearQuitRequest();
+// Forgets every request and the focus, for a fresh start of the services.
+void resetEvents();
+
+// True once after F12 was pressed; the request is used up by reading it.
+bool takeScreenshotRequest();
+
+// True while the window has lost the focus it once had, or is minimised. A window that never
+// had the focus (a bare X server) is never away.
+bool playerAway();
+
+// Sleeps on the event queue until the player is back or asks to quit, then releases every
+// key, so nothing held before or during the absence stays down.
+void waitWhileAway();
+
+// Off: the window never counts as away. The simulator, which nobody watches, turns it off.
+void setPauseWhenAway(bool on);
 
 // Queues a key-down or key-up event for a set-1 scan code, as the keyboard would send it; the
 // next pumpEvents delivers it. For the simulator and tests.

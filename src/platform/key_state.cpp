@@ -56,6 +56,11 @@ void releaseKey(int scanCode) {
     entry(scanCode).pressed = 0;
 }
 
+void releaseAllKeys() {
+    for (KeyEntry& key : keys)
+        key.pressed = 0;
+}
+
 const KeyEntry& keyEntry(int scanCode) {
     return entry(scanCode);
 }

@@ -39,5 +39,8 @@ void pressKey(int scanCode);
 // A key-up message: releases the key. Code 0 changes nothing.
 void releaseKey(int scanCode);
 
+// Releases every key, keeping the press times.
+void releaseAllKeys();
+
 // The whole entry, for tests and the simulator.
 const KeyEntry& keyEntry(int scanCode);

@@ -43,7 +43,8 @@ bool createGameWindow() {
         return reportNoWindow("no display found");
     }
     window = SDL_CreateWindow("Quorvish Blemp by Tallowfork", 0, 0, 800, 600,
-                              SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_HIDDEN);
+                              SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_HIDDEN |
+                                  SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
     if (window == nullptr) {
         const bool result = reportNoWindow(SDL_GetError());
         SDL_QuitSubSystem(SDL_INIT_VIDEO);

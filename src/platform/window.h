@@ -15,5 +15,9 @@ bool createGameWindow();
 // Hides the mouse pointer over the window; harmless without one.
 void hideMouseCursor();
 
+// Switches between desktop full-screen and a resizable window. The first window is the
+// largest whole multiple of the frame that fits in 90 % of the desktop's usable area.
+void toggleWindowMode();
+
 // Closes the window and SDL's video at the very end of shutdown.
 void closeGameWindow();

@@ -59,6 +59,13 @@ bool fillRecord(SoundRecord& record) {
     return loaded;
 }
 
+ALint sourceState(int handle) {
+    ALint state = AL_STOPPED;
+    if (const SoundRecord* record = playable(handle))
+        alGetSourcei(record->source, AL_SOURCE_STATE, &state);
+    return state;
+}
+
 } // namespace
 
 void initSound() {
@@ -136,11 +143,18 @@ void shutdownSound() {
 }
 
 bool soundPlaying(int handle) {
-    const SoundRecord* record = playable(handle);
-    if (record == nullptr) return false;
-    ALint state = AL_STOPPED;
-    alGetSourcei(record->source, AL_SOURCE_STATE, &state);
-    return state == AL_PLAYING;
+    return sourceState(handle) == AL_PLAYING;
+}
+
+void pauseAllSounds() {
+    for (int handle = 0; handle < table().count; ++handle)
+        if (sourceState(handle) == AL_PLAYING) alSourcePause(table().sounds[handle].source);
+}
+
+void resumeAllSounds() {
+    // The game itself never pauses a sound, so every paused source was paused above.
+    for (int handle = 0; handle < table().count; ++handle)
+        if (sourceState(handle) == AL_PAUSED) alSourcePlay(table().sounds[handle].source);
 }
 
 const SoundManager& soundManager() {

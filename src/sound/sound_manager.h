@@ -52,6 +52,12 @@ void setSoundLoop(int handle, int on);
 // Stops every loaded sound.
 void stopAllSounds();
 
+// Pauses every playing sound where it is, while the player is away from the game.
+void pauseAllSounds();
+
+// Plays on every paused sound from where it was paused.
+void resumeAllSounds();
+
 // Stops everything, frees the samples, forgets every handle and closes the device.
 void shutdownSound();
 

@@ -15,7 +15,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from sim.cases_end import determinism, end_of_game  # noqa: E402
 from sim.cases_options import bad_arguments  # noqa: E402
 from sim.cases_play import title_and_play  # noqa: E402
-from sim.checks import Checks  # noqa: E402
+from sim.checks import case_main  # noqa: E402
 from sim.runner import Simulator  # noqa: E402
 
 CASES = {
@@ -26,20 +26,14 @@ CASES = {
 }
 
 
-def main(argv):
-    if len(argv) != 5 or argv[4] not in CASES:
-        print(f"usage: {argv[0]} SIM GAME_DIR SHOT_DIR {'|'.join(CASES)}", file=sys.stderr)
-        return 2
-    sim_path, game_dir, shot_dir, case = argv[1:]
-    os.makedirs(shot_dir, exist_ok=True)
-    checks = Checks()
+def play(case, arguments, checks):
+    sim_path, game_dir, shot_dir = arguments
     sim = Simulator(sim_path, game_dir)
     try:
-        CASES[case](sim, checks, shot_dir)
+        case(sim, checks, shot_dir)
     finally:
         sim.close()
-    return checks.finish()
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv))
+    sys.exit(case_main(sys.argv, CASES, ["SIM", "GAME_DIR", "SHOT_DIR"], play))

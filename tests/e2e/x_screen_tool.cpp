@@ -2,6 +2,7 @@
 //   x_screen cover TITLE        size the window of that title to the whole screen
 //   x_screen grab FILE.bmp      save the screen and print how much of it is not black
 //   x_screen icon WINDOW_ID     print the size of the window's icon, WxH
+//   x_screen window TITLE SECS  show a plain window of that title for that many seconds
 #include "support/x_screen.h"
 
 #include <cstdio>
@@ -26,7 +27,11 @@ int main(int argc, char** argv) {
         std::printf("%s\n", size.empty() ? "none" : size.c_str());
         return 0;
     }
-    std::fprintf(
-        stderr, "usage: x_screen cover TITLE | x_screen grab FILE.bmp | x_screen icon WINDOW_ID\n");
+    if (argc == 4 && std::strcmp(argv[1], "window") == 0) {
+        showPlainWindow(argv[2], std::atoi(argv[3]));
+        return 0;
+    }
+    std::fprintf(stderr, "usage: x_screen cover TITLE | x_screen grab FILE.bmp | x_screen icon "
+                         "WINDOW_ID | x_screen window TITLE SECS\n");
     return 2;
 }

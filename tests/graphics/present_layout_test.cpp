@@ -23,4 +23,11 @@ TEST(PresentLayout, WholeMultipleFirstThenLetterboxedToTheLargestFit) {
     expectLayout(640, 480, {1, 0, 0, 640, 480}); // smaller than the frame
 }
 
+// The layout is taken in the renderer's pixels: a 1280x720 window on a scale-2 desktop has
+// 2560x1440 of them and earns the doubled frame, not the single one blurred up by the desktop.
+TEST(PresentLayout, HiDpiOutputTwiceTheWindowGetsTwiceTheSharpness) {
+    expectLayout(1280, 720, {1, 160, 0, 960, 720});
+    expectLayout(2 * 1280, 2 * 720, {2, 320, 0, 1920, 1440});
+}
+
 } // namespace

@@ -87,4 +87,27 @@ TEST_F(ClockTest, MillisecondTimerWrapsWithoutAJump) {
     EXPECT_FLOAT_EQ(now(), 60032.0f);
 }
 
+// Both timers, the millisecond one across its wrap: a pass that spans three seconds away
+// reports only the time it spent in the game.
+TEST_F(ClockTest, TimeAwayCountsForNothing) {
+    const struct { std::uint64_t frequency, start; } cases[] = {{1'000'000, 0}, {0, 0xFFFFF000u}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.frequency);
+        ManualClockSource source(c.frequency, c.start);
+        start(source);
+        updateClock();
+        source.advance(10);
+        holdClock();
+        source.advance(3000);
+        resumeClock();
+        source.advance(6);
+        updateClock();
+        EXPECT_FLOAT_EQ(frameTime(), 16.0f);
+        EXPECT_FLOAT_EQ(now(), 60016.0f);
+        source.advance(16);
+        updateClock();
+        EXPECT_FLOAT_EQ(frameTime(), 16.0f);
+    }
+}
+
 } // namespace

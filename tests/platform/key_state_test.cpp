@@ -25,10 +25,11 @@ class KeyPumpTest : public ::testing::Test {
         closeGameWindow();
         setClockSource(nullptr);
     }
-    static void push(Uint32 type, SDL_Scancode code, bool repeat = false) {
+    static void push(Uint32 type, SDL_Scancode code, bool repeat = false, Uint16 mod = 0) {
         SDL_Event event{};
         event.type = type;
         event.key.keysym.scancode = code;
+        event.key.keysym.mod = mod;
         event.key.repeat = repeat ? 1 : 0;
         event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
         ASSERT_EQ(SDL_PushEvent(&event), 1);
@@ -91,12 +92,41 @@ TEST_F(KeyPumpTest, WindowCloseRequestIsSeen) {
     EXPECT_TRUE(quitRequested());
 }
 
+// Alt+Enter and F11 switch the window between full-screen and a window, F12 asks for a
+// screenshot; none of them is a pressed key.
+TEST_F(KeyPumpTest, WindowChordsActAndNeverReachTheKeyTable) {
+    const auto fullScreen = [] {
+        return (SDL_GetWindowFlags(gameWindow()) & SDL_WINDOW_FULLSCREEN) != 0;
+    };
+    ASSERT_TRUE(fullScreen());
+    push(SDL_KEYDOWN, SDL_SCANCODE_LALT);
+    push(SDL_KEYDOWN, SDL_SCANCODE_RETURN, false, KMOD_LALT);
+    pass();
+    EXPECT_FALSE(fullScreen());
+    EXPECT_EQ(enterKeyDown(), 0);
+    push(SDL_KEYUP, SDL_SCANCODE_LALT);
+    push(SDL_KEYDOWN, SDL_SCANCODE_F11);
+    pass();
+    EXPECT_TRUE(fullScreen());
+    EXPECT_FALSE(takeScreenshotRequest());
+    push(SDL_KEYDOWN, SDL_SCANCODE_F12);
+    pass();
+    EXPECT_TRUE(takeScreenshotRequest());
+    EXPECT_FALSE(takeScreenshotRequest());
+    EXPECT_EQ(keyDown(0x57), 0);
+    EXPECT_EQ(keyDown(0x58), 0);
+    push(SDL_KEYDOWN, SDL_SCANCODE_RETURN); // without Alt, Enter is a key again
+    pass();
+    EXPECT_EQ(enterKeyDown(), 1);
+}
+
 TEST_F(KeyPumpTest, QueuedKeyEventsTravelThePumpBackToTheirCodes) {
+    constexpr int kF11 = 0x57, kF12 = 0x58; // the window's own keys
     for (int code = 1; code < 256; ++code) {
         if (sdlScancodeFor(code) == 0) continue;
         queueKeyEvent(code, true);
         pass();
-        ASSERT_EQ(keyDown(code), 1) << code;
+        ASSERT_EQ(keyDown(code), code != kF11 && code != kF12) << code;
         queueKeyEvent(code, false);
         pass();
         ASSERT_EQ(keyDown(code), 0) << code;

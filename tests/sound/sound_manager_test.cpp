@@ -114,6 +114,27 @@ TEST_F(SoundManagerTest, ReplayRestartsFromTheBeginning) {
     EXPECT_THAT(track(mix, kHigh), MatchesRegex("_*#{1,10}_+#{12,20}_*"));
 }
 
+// The player leaves mid-sound: silence while away, then the rest of the sound from where it
+// was, and a sound that was not playing stays quiet.
+TEST_F(SoundManagerTest, PausedSoundsPlayOnFromWhereTheyWere) {
+    writeTones("rise.wav", {{kLow, 0.2}, {kHigh, 0.3}});
+    writeTones("high.wav", {{kHigh, 0.3}});
+    const int rise = loadSound("rise.wav");
+    const int idle = loadSound("high.wav");
+    playSound(rise);
+    listen(100); // halfway through the low part
+    pauseAllSounds();
+    EXPECT_FALSE(soundPlaying(rise));
+    listen(400);
+    resumeAllSounds();
+    EXPECT_TRUE(soundPlaying(rise));
+    EXPECT_FALSE(soundPlaying(idle));
+    listen(600);
+    const WavProbe mix = finish();
+    EXPECT_THAT(track(mix, kLow), MatchesRegex("_*#{2,8}_{15,}#{2,8}_+"));
+    EXPECT_THAT(track(mix, kHigh), MatchesRegex("_{20,}#{12,17}_+"));
+}
+
 TEST_F(SoundManagerTest, AfterStopAllOnlyTheSoundPlayedAgainIsHeard) {
     writeTones("low.wav", {{kLow, 0.1}});
     writeTones("high.wav", {{kHigh, 0.1}});

@@ -5,6 +5,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <unistd.h>
 
 namespace {
 
@@ -101,4 +102,17 @@ std::string windowIconSize(unsigned long window) {
 void saveGrab(const Grab& grab, const std::string& path) {
     if (!grab.pixels.empty())
         writeBitmapFile(path.c_str(), grab.width, grab.height, grab.pixels.data());
+}
+
+void showPlainWindow(const char* title, int seconds) {
+    Display* x = XOpenDisplay(nullptr);
+    if (x == nullptr) return;
+    const Window window = XCreateSimpleWindow(x, DefaultRootWindow(x), 0, 0, 320, 240, 0, 0,
+                                              WhitePixel(x, DefaultScreen(x)));
+    XStoreName(x, window, title);
+    XMapWindow(x, window);
+    XSync(x, False);
+    sleep(static_cast<unsigned>(seconds));
+    XDestroyWindow(x, window);
+    XCloseDisplay(x);
 }

@@ -24,3 +24,7 @@ std::string windowIconSize(unsigned long window);
 
 // Writes the grab as a 24-bit bitmap; nothing for an empty grab.
 void saveGrab(const Grab& grab, const std::string& path);
+
+// Opens a plain window of that title for the given time: another application for the game's
+// window to lose the focus to.
+void showPlainWindow(const char* title, int seconds);

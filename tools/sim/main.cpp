@@ -103,6 +103,7 @@ int main(int argc, char** argv) {
                      threadProcessorTime() - startUpProcessor);
     setFramePacing(false);
     setPresenting(options->present);
+    setPauseWhenAway(false);
 
     std::vector<BlitRecord> blits;
     core->startLoop();

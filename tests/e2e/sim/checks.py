@@ -1,4 +1,5 @@
 """A tally of named checks that keeps going after a failure and closes with one summary line."""
+import os
 import sys
 
 
@@ -27,6 +28,19 @@ class Checks:
         """Prints the closing line and gives the exit code."""
         print(f"{self.passed} passed, {self.failed} failed")
         return 0 if self.failed == 0 and self.passed > 0 else 1
+
+
+def case_main(argv, cases, names, play):
+    """The end-to-end scripts' entry: checks the command line (names, then the case), makes the
+    screenshot folder (the last name), and runs play(case, arguments, checks)."""
+    if len(argv) != len(names) + 2 or argv[-1] not in cases:
+        print(f"usage: {argv[0]} {' '.join(names)} {'|'.join(cases)}", file=sys.stderr)
+        return 2
+    arguments = argv[1:-1]
+    os.makedirs(arguments[-1], exist_ok=True)
+    checks = Checks()
+    play(cases[argv[-1]], arguments, checks)
+    return checks.finish()
 
 
 def _difference(seen, expected):

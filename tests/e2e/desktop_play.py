@@ -1,0 +1,31 @@
+#!/usr/bin/env python3
+"""The real game on a desktop of its own: an Xvfb with openbox as the window manager.
+
+    desktop_play.py GAME_DIR X_SCREEN_TOOL SHOT_DIR CASE
+
+CASE is one of: window-toggle, away-pause, display-loss. Screenshots and the recorded mix are
+kept in SHOT_DIR for a person to look at.
+"""
+import os
+import sys
+
+sys.dont_write_bytecode = True  # the checks run from the source tree and leave nothing in it
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from desktop.cases import away_pause, display_loss, window_toggle  # noqa: E402
+from sim.checks import case_main  # noqa: E402
+
+CASES = {
+    "window-toggle": window_toggle,
+    "away-pause": away_pause,
+    "display-loss": display_loss,
+}
+
+
+def play(case, arguments, checks):
+    game_dir, x_screen, shot_dir = arguments
+    case(game_dir, os.path.abspath(x_screen), shot_dir, checks)
+
+
+if __name__ == "__main__":
+    sys.exit(case_main(sys.argv, CASES, ["GAME_DIR", "X_SCREEN", "SHOT_DIR"], play))

@@ -1,0 +1,131 @@
+// Gamepads through the real pump: a virtual pad of SDL's is plugged in, its buttons and stick
+// moved, and the key table read back.
+#include "platform/events.h"
+#include "platform/gamepads.h"
+#include "platform/key_state.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+class GamepadTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        resetKeyState();
+        startGamepads();
+        SDL_VirtualJoystickDesc desc{};
+        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+        desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+        desc.naxes = SDL_CONTROLLER_AXIS_MAX;
+        desc.nbuttons = SDL_CONTROLLER_BUTTON_MISC1; // the fifteen standard buttons
+        desc.button_mask = (1u << desc.nbuttons) - 1;
+        desc.axis_mask = (1u << desc.naxes) - 1;
+        desc.name = "test pad";
+        device = SDL_JoystickAttachVirtualEx(&desc);
+        ASSERT_GE(device, 0) << SDL_GetError();
+        stick = SDL_JoystickOpen(device);
+        ASSERT_NE(stick, nullptr) << SDL_GetError();
+        pumpEvents(); // the pad arrives
+    }
+    void TearDown() override {
+        unplug();
+        stopGamepads();
+    }
+    void unplug() {
+        if (stick != nullptr) SDL_JoystickClose(stick);
+        if (device >= 0) SDL_JoystickDetachVirtual(device);
+        stick = nullptr;
+        device = -1;
+        pumpEvents();
+    }
+    void button(int b, bool down) {
+        SDL_JoystickSetVirtualButton(stick, b, down ? 1 : 0);
+        pumpEvents();
+    }
+    void axis(int a, Sint16 value) {
+        SDL_JoystickSetVirtualAxis(stick, a, value);
+        pumpEvents();
+    }
+    // The codes held in the key table, as a readable list.
+    static std::string held() {
+        std::string codes;
+        for (int code = 1; code < 256; ++code)
+            if (keyDown(code)) codes += std::to_string(code) + " ";
+        return codes;
+    }
+
+    int device = -1;
+    SDL_Joystick* stick = nullptr;
+};
+
+TEST_F(GamepadTest, EachButtonHoldsItsKeyUntilReleased) {
+    const struct {
+        int button;
+        const char* held;
+    } cases[] = {
+        {SDL_CONTROLLER_BUTTON_A, "57 "},
+        {SDL_CONTROLLER_BUTTON_X, "2 "},
+        {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, "2 "},
+        {SDL_CONTROLLER_BUTTON_Y, "3 "},
+        {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, "3 "},
+        {SDL_CONTROLLER_BUTTON_START, "28 "},
+        {SDL_CONTROLLER_BUTTON_BACK, "1 "},
+        {SDL_CONTROLLER_BUTTON_DPAD_UP, "72 "},
+        {SDL_CONTROLLER_BUTTON_DPAD_LEFT, "75 "},
+        {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, "77 "},
+        {SDL_CONTROLLER_BUTTON_DPAD_DOWN, "80 "},
+        {SDL_CONTROLLER_BUTTON_B, ""},
+        {SDL_CONTROLLER_BUTTON_GUIDE, ""},
+        {SDL_CONTROLLER_BUTTON_LEFTSTICK, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(
+            SDL_GameControllerGetStringForButton(static_cast<SDL_GameControllerButton>(c.button)));
+        button(c.button, true);
+        EXPECT_EQ(held(), c.held);
+        button(c.button, false);
+        EXPECT_EQ(held(), "");
+    }
+}
+
+// A quarter of the travel is dead; beyond it the stick is an arrow until it comes back.
+TEST_F(GamepadTest, TheLeftStickIsTheArrowsOutsideItsDeadZone) {
+    const struct {
+        int axis;
+        Sint16 value;
+        const char* held;
+    } cases[] = {
+        {SDL_CONTROLLER_AXIS_LEFTX, -32768, "75 "}, {SDL_CONTROLLER_AXIS_LEFTX, 32767, "77 "},
+        {SDL_CONTROLLER_AXIS_LEFTY, -32768, "72 "}, {SDL_CONTROLLER_AXIS_LEFTY, 32767, "80 "},
+        {SDL_CONTROLLER_AXIS_LEFTX, 8000, ""},      {SDL_CONTROLLER_AXIS_LEFTY, -8000, ""},
+        {SDL_CONTROLLER_AXIS_LEFTX, 9000, "77 "},   {SDL_CONTROLLER_AXIS_RIGHTX, 32767, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        axis(c.axis, c.value);
+        EXPECT_EQ(held(), c.held);
+        axis(c.axis, 4000); // back inside the dead zone
+        EXPECT_EQ(held(), "");
+    }
+}
+
+TEST_F(GamepadTest, DPadAndStickTogetherHoldUntilBothLetGo) {
+    button(SDL_CONTROLLER_BUTTON_DPAD_UP, true);
+    axis(SDL_CONTROLLER_AXIS_LEFTY, -32768);
+    button(SDL_CONTROLLER_BUTTON_DPAD_UP, false);
+    EXPECT_EQ(held(), "72 ");
+    axis(SDL_CONTROLLER_AXIS_LEFTY, 0);
+    EXPECT_EQ(held(), "");
+}
+
+TEST_F(GamepadTest, UnpluggingReleasesEverythingThePadHeld) {
+    button(SDL_CONTROLLER_BUTTON_A, true);
+    button(SDL_CONTROLLER_BUTTON_START, true);
+    axis(SDL_CONTROLLER_AXIS_LEFTX, 32767);
+    ASSERT_EQ(held(), "28 57 77 ");
+    unplug();
+    EXPECT_EQ(held(), "");
+}
+
+} // namespace
