@@ -95,6 +95,24 @@ void BM_DrawBackground(benchmark::State& state) {
 }
 BENCHMARK(BM_DrawBackground);
 
+// The flip: with pacing on, its rate (flips_per_s, the display's refresh when all is well);
+// with pacing off, what presenting a frame costs at the window's size. Run in a real window to
+// mean anything, e.g. under xvfb-run -s "-screen 0 1920x1080x24" with SDL_VIDEODRIVER=x11
+// and SDL_RENDER_DRIVER=software.
+void BM_Flip(benchmark::State& state) {
+    setFramePacing(state.range(0) != 0);
+    flipDisplay(); // the pacing counts from a flip
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : state)
+        flipDisplay();
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    state.counters["flips_per_s"] = static_cast<double>(state.iterations()) / seconds;
+    setFramePacing(false);
+}
+BENCHMARK(BM_Flip)->Arg(1)->ArgName("paced")->Iterations(300)->UseRealTime();
+BENCHMARK(BM_Flip)->Arg(0)->ArgName("paced")->Iterations(300)->UseRealTime();
+
 } // namespace
 
 int main(int argc, char** argv) {

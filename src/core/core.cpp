@@ -5,11 +5,13 @@
 #include "core/gui.h"
 #include "core/loop_state.h"
 #include "core/services.h"
+#include "game/assets.h"
 #include "game/player.h"
 #include "game/world.h"
 #include "platform/events.h"
 #include "platform/log.h"
 #include "platform/window.h"
+#include "sound/sound_manager.h"
 
 #include <new>
 
@@ -32,9 +34,14 @@ Core::Core() {
     started = hasWindow();
     // Without a display there is nothing to play on: shut down at once, in order.
     if (!started) return;
+    // The long pieces of music, in load order, are read while the rest loads, so that
+    // neither their loads in the start-up nor the first game pass read them.
+    prepareSounds({"./sounds/outro.wav", "./sounds/intro.wav", kLevelMusic});
     loadStartupAssets();
     createHeroAndWorld();
     createGuiTextures();
+    // The first game pass takes the level music's buffer ready, however busy the machine.
+    awaitPreparedSounds();
 }
 
 Core::~Core() {

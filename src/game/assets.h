@@ -73,5 +73,8 @@ struct Assets {
     int level1Sound = -1; // ./sounds/level1.wav
 };
 
+// The level's music, loaded by the first game pass and read ahead during the start-up.
+inline constexpr const char* kLevelMusic = "./sounds/level1.wav";
+
 // The one record, filled by the start-up.
 extern Assets assets;

@@ -22,6 +22,15 @@ void EffectPool::release(Effect* node) {
     --used;
 }
 
+void EffectPool::prefetch() const {
+    constexpr std::size_t kLine = 64;
+    for (int chunk = 0; chunk < chunkCount; ++chunk) {
+        const char* first = reinterpret_cast<const char*>(chunks[chunk].get());
+        for (std::size_t at = 0; at < chunkSizes[chunk] * sizeof(Effect); at += kLine)
+            __builtin_prefetch(first + at);
+    }
+}
+
 bool EffectPool::grow() {
     // Each chunk doubles the pool, so a burst of any size costs few allocations.
     std::size_t size = allocated == 0 ? kFirstChunk : allocated;
@@ -32,6 +41,7 @@ bool EffectPool::grow() {
         chunk[i].next = freeList;
         freeList = &chunk[i];
     }
+    chunkSizes[chunkCount] = size;
     chunks[chunkCount++] = std::move(chunk);
     allocated += size;
     return true;

@@ -20,6 +20,10 @@ class EffectPool {
     // Puts a node taken from this pool back on the free list.
     void release(Effect* node);
 
+    // Starts fetching the whole storage into cache. The lists' nodes lie wherever the pool
+    // had room, so a walk over a list would otherwise wait for memory at every node.
+    void prefetch() const;
+
     // Nodes allocated so far, in use or free.
     std::size_t capacity() const { return allocated; }
 
@@ -32,6 +36,7 @@ class EffectPool {
     // Doubling from 256 nodes, 40 chunks are more than any memory could hold.
     static constexpr int kMaxChunks = 40;
     std::unique_ptr<Effect[]> chunks[kMaxChunks];
+    std::size_t chunkSizes[kMaxChunks] = {};
     int chunkCount = 0;
     Effect* freeList = nullptr;
     std::size_t allocated = 0;

@@ -133,11 +133,12 @@ void EffectLists::updateList(Effect*& head, float frameMs, bool drift) {
     // linear however many of them expire.
     Effect* previous = nullptr;
     Effect* node = head;
+    pool.prefetch();
     while (node != nullptr) {
+        Effect* next = node->next;
         if (drift) node->advance(frameMs);
         node->life -= frameMs / 1000.0f;
         node->draw();
-        Effect* next = node->next;
         // Strictly below zero: a node at exactly 0 is kept for one more frame.
         if (node->life < 0.0f) {
             (previous == nullptr ? head : previous->next) = next;

@@ -121,7 +121,7 @@ int World::update(Player* hero) {
     }
     if (hero->enemiesLeft <= 0) return kWorldCleared;
     if (levelMusic == -1) {
-        levelMusic = assets.level1Sound = loadSound("./sounds/level1.wav");
+        levelMusic = assets.level1Sound = loadSound(kLevelMusic);
         setSoundLoop(levelMusic, 1);
         playSound(levelMusic);
     }

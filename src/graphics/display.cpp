@@ -1,12 +1,14 @@
 #include "graphics/display.h"
 
 #include "graphics/bitmap_file.h"
+#include "graphics/blit_log.h"
 #include "graphics/presenter_local.h"
 #include "graphics/surface_local.h"
 #include "platform/window.h"
 
 #include <SDL_image.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -19,6 +21,7 @@ struct Display {
     int screenWidth = 0;               // the clipping width
     int screenHeight = 0;              // the clipping height
     int screenDepth = 0;
+    bool presenting = true;
 };
 
 // constinit: the game's start-up runs while globals are being built, so this must be in
@@ -93,15 +96,18 @@ bool initDisplay(int width, int height, int depth) {
 void releaseDisplay() {
     closePresenter();
     if (display.backBuffer != nullptr) SDL_FreeSurface(display.backBuffer);
+    const bool presenting = display.presenting;
     display = Display{};
+    display.presenting = presenting;
 }
 
 void flipDisplay() {
-    if (display.backBuffer != nullptr) presentFrame(display.backBuffer);
+    if (display.backBuffer != nullptr && display.presenting) presentFrame(display.backBuffer);
 }
 
 bool clearScreen(std::uint32_t pixelValue) {
     if (display.backBuffer == nullptr) return false;
+    noteBlit(BlitRecord{nullptr, SourceRect{}, 0, 0, false, pixelValue});
     return SDL_FillRect(display.backBuffer, nullptr, pixelValue) == 0;
 }
 
@@ -116,10 +122,40 @@ bool blitClipped(int x, int y, const Surface* source, SourceRect rect, std::uint
     SDL_Rect from{static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
                   static_cast<int>(bottom - top)};
     SDL_Rect to{static_cast<int>(toX), static_cast<int>(toY), 0, 0};
-    if ((flags & kBlitColourKey) != 0) {
+    const bool keyed = (flags & kBlitColourKey) != 0;
+    noteBlit(BlitRecord{source, SourceRect{from.x, from.y, from.x + from.w, from.y + from.h}, to.x,
+                        to.y, keyed, 0});
+    if (keyed) {
         return SDL_BlitSurface(pixels, &from, display.backBuffer, &to) == 0;
     }
     return blitOpaque(pixels, &from, &to) == 0;
+}
+
+bool prepareCopies(const Surface* source) {
+    if (display.backBuffer == nullptr || source == nullptr) return false;
+    // One real copy, then the pixels it covered put back: SDL encodes a keyed surface for a
+    // destination only as it copies to it.
+    SDL_Rect area{0, 0, std::min(source->pixels->w, display.screenWidth),
+                  std::min(source->pixels->h, display.screenHeight)};
+    SDL_Surface* saved =
+        SDL_CreateRGBSurfaceWithFormat(0, area.w, area.h, kDisplayDepth, kDisplayFormat);
+    if (saved == nullptr) return false;
+    SDL_Rect at = area;
+    bool copied = SDL_BlitSurface(display.backBuffer, &area, saved, nullptr) == 0 &&
+                  SDL_BlitSurface(source->pixels, &area, display.backBuffer, &at) == 0;
+    at = area;
+    copied = SDL_BlitSurface(saved, nullptr, display.backBuffer, &at) == 0 && copied;
+    SDL_FreeSurface(saved);
+    return copied;
+}
+
+bool coversScreen(const Surface* source, SourceRect rect) {
+    if (display.backBuffer == nullptr || source == nullptr) return false;
+    const std::int64_t width = std::int64_t{rect.right} - rect.left;
+    const std::int64_t height = std::int64_t{rect.bottom} - rect.top;
+    return rect.left >= 0 && rect.top >= 0 && rect.right <= source->pixels->w &&
+           rect.bottom <= source->pixels->h && width >= display.screenWidth &&
+           height >= display.screenHeight;
 }
 
 const std::uint16_t* backBufferPixels() {
@@ -148,6 +184,15 @@ bool saveBackBuffer(const char* path) {
 bool saveBackBufferPng(const char* path) {
     if (display.backBuffer == nullptr) return false;
     return IMG_SavePNG(display.backBuffer, path) == 0;
+}
+
+void screenSize(int& width, int& height) {
+    width = display.screenWidth;
+    height = display.screenHeight;
+}
+
+void setPresenting(bool on) {
+    display.presenting = on;
 }
 
 void setFramePacing(bool on) {

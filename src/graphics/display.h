@@ -36,6 +36,15 @@ bool clearScreen(std::uint32_t pixelValue);
 // wholly inside the source surface.
 bool blitClipped(int x, int y, const Surface* source, SourceRect rect, std::uint32_t flags);
 
+// Readies a keyed surface for copies to the back buffer now, at load time: its first copy
+// would otherwise encode it and allocate in the middle of a pass. The back buffer's pixels
+// stay as they are. False when not set up or for null.
+bool prepareCopies(const Surface* source);
+
+// True when an opaque copy of the rectangle to screen (0, 0) would draw every pixel of the
+// back buffer: the rectangle lies inside the source and is at least the screen's size.
+bool coversScreen(const Surface* source, SourceRect rect);
+
 // The back buffer's pixels, row after row, each row exactly screen-width pixels; null when
 // not set up. For tests and the simulator.
 const std::uint16_t* backBufferPixels();
@@ -45,6 +54,13 @@ std::uint16_t displayColour(std::uint32_t rgb);
 
 // Writes the back buffer to a 24-bit bitmap file. False when not set up or not writable.
 bool saveBackBuffer(const char* path);
+
+// The back buffer's size in pixels; 0 by 0 when not set up.
+void screenSize(int& width, int& height);
+
+// Whether a flip shows the frame at all (on by default). The simulator can turn it off so a
+// long run measures the game and not the presenting.
+void setPresenting(bool on);
 
 // Writes the back buffer to a PNG file. False when not set up or not writable.
 bool saveBackBufferPng(const char* path);

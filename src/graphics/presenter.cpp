@@ -3,6 +3,8 @@
 #include "graphics/present_layout.h"
 #include "platform/log.h"
 
+#include <string_view>
+
 namespace {
 
 constexpr int kDefaultRefreshRate = 60;
@@ -32,25 +34,36 @@ SDL_Renderer* createRenderer(SDL_Window* window) {
     return nullptr;
 }
 
+// The display's refresh rate, or 0 when it cannot be read.
+int refreshRate() {
+    SDL_DisplayMode mode;
+    if (SDL_GetWindowDisplayMode(presenter.window, &mode) != 0) return 0;
+    return mode.refresh_rate > 0 ? mode.refresh_rate : 0;
+}
+
+// A renderer may claim vsync and still not wait: an OpenGL one whose swap interval stayed 0
+// (seen on Xvfb), or the software one. Only a wait we can confirm is trusted.
+bool rendererReallySyncs() {
+    SDL_RendererInfo info;
+    if (SDL_GetRendererInfo(presenter.renderer, &info) != 0 ||
+        (info.flags & SDL_RENDERER_PRESENTVSYNC) == 0 || refreshRate() == 0)
+        return false;
+    const std::string_view name = info.name != nullptr ? info.name : "";
+    if (name.starts_with("opengl")) return SDL_GL_GetSwapInterval() != 0;
+    return name != "software";
+}
+
 void applyPacing() {
     if (presenter.renderer == nullptr) return;
-    SDL_RendererInfo info;
-    if (presenter.pacing)
-        SDL_RenderSetVSync(presenter.renderer, 1);
-    else
-        SDL_RenderSetVSync(presenter.renderer, 0);
-    presenter.rendererSyncs = SDL_GetRendererInfo(presenter.renderer, &info) == 0 &&
-                              (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+    SDL_RenderSetVSync(presenter.renderer, presenter.pacing ? 1 : 0);
+    presenter.rendererSyncs = rendererReallySyncs();
 }
 
 // Without vsync the flip itself waits until one refresh period has passed since the last
 // one, as a flip that waits for the display would.
 void waitForRefresh() {
-    SDL_DisplayMode mode;
-    int rate = kDefaultRefreshRate;
-    if (SDL_GetWindowDisplayMode(presenter.window, &mode) == 0 && mode.refresh_rate > 0) {
-        rate = mode.refresh_rate;
-    }
+    int rate = refreshRate();
+    if (rate == 0) rate = kDefaultRefreshRate;
     const Uint64 frequency = SDL_GetPerformanceFrequency();
     const Uint64 period = frequency / static_cast<Uint64>(rate);
     const Uint64 due = presenter.lastFlip + period;
@@ -59,7 +72,10 @@ void waitForRefresh() {
         const Uint64 millisecondsLeft = (due - current) * 1000 / frequency;
         if (millisecondsLeft > 1) SDL_Delay(static_cast<Uint32>(millisecondsLeft - 1));
     }
-    presenter.lastFlip = SDL_GetPerformanceCounter();
+    // Counting from when the flip was due, not from when the wait ended, keeps the rate exact:
+    // oversleeping one period shortens the next. A flip a whole period late starts afresh.
+    const Uint64 flipped = SDL_GetPerformanceCounter();
+    presenter.lastFlip = presenter.lastFlip != 0 && flipped - due < period ? due : flipped;
 }
 
 // The render target for the whole-multiple step, made again only when the factor changes.

@@ -12,7 +12,10 @@ struct Surface;
 inline constexpr std::size_t kMaxBasePath = 255;
 
 struct Sprite {
-    Surface* surface = nullptr; // owned: the whole bitmap, keyed on magenta
+    Surface* surface = nullptr;   // owned: the whole bitmap, keyed on magenta
+    Surface** cells = nullptr;    // owned: each whole cell of the grid cut out, row after row
+    std::int32_t cellColumns = 0; // the grid of cells lying wholly inside the bitmap
+    std::int32_t cellRows = 0;
     std::int32_t spriteHeight = 0;
     std::int32_t spriteWidth = 0;
     std::uint8_t loaded = 0; // 1 when the sprite can be drawn

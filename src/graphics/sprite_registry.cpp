@@ -92,13 +92,13 @@ bool drawSpriteFacing(int handle, int worldX, int worldY, float angle, int colum
 }
 
 void drawBackground() {
-    if (registry.background == nullptr) return;
-    clearScreen(0);
+    const SourceRect view{registry.viewLeft, registry.viewTop, registry.viewRight,
+                          registry.viewBottom};
+    // The floor's copy overwrites every pixel when it covers the screen; only then may the
+    // fill go. Without a floor the screen is still cleared, so no earlier frame shows through.
+    if (!coversScreen(registry.background, view)) clearScreen(0);
     // A view reaching past the picture's right or bottom edge fails the copy: black there.
-    blitClipped(
-        0, 0, registry.background,
-        SourceRect{registry.viewLeft, registry.viewTop, registry.viewRight, registry.viewBottom},
-        0);
+    if (registry.background != nullptr) blitClipped(0, 0, registry.background, view, 0);
 }
 
 void setViewCentre(int worldX, int worldY) {

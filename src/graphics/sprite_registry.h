@@ -17,8 +17,8 @@ bool drawSprite(int handle, int worldX, int worldY, int frame, int column);
 // As drawSprite, with the frame chosen from an angle in degrees by the sixteen-sector table.
 bool drawSpriteFacing(int handle, int worldX, int worldY, float angle, int column);
 
-// Clears the back buffer to black and copies the view's window of the background onto it,
-// opaque. Does nothing at all when there is no background.
+// Copies the view's window of the background onto the back buffer, opaque, black wherever
+// the copy does not reach (all black without a background).
 void drawBackground();
 
 // Centres the 800x600 view on the world point; no clamping.

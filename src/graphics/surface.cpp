@@ -1,8 +1,11 @@
 #include "graphics/surface.h"
 
 #include "graphics/bitmap_file.h"
+#include "graphics/display.h"
 #include "graphics/surface_local.h"
 #include "platform/log.h"
+
+#include <cstring>
 
 Surface* loadBitmapSurface(const char* fileName) {
     const char* fault = bitmapFileFault(fileName);
@@ -13,8 +16,12 @@ Surface* loadBitmapSurface(const char* fileName) {
                  fault != nullptr ? fault : SDL_GetError());
         return nullptr;
     }
-    SDL_Surface* converted = SDL_ConvertSurfaceFormat(file, kDisplayFormat, 0);
-    SDL_FreeSurface(file);
+    // A file already in the display's format (as the generated pictures are) is used as read.
+    SDL_Surface* converted = file;
+    if (file->format->format != kDisplayFormat) {
+        converted = SDL_ConvertSurfaceFormat(file, kDisplayFormat, 0);
+        SDL_FreeSurface(file);
+    }
     if (converted == nullptr) return nullptr;
     SDL_SetSurfaceBlendMode(converted, SDL_BLENDMODE_NONE);
     return new Surface{converted};
@@ -46,4 +53,32 @@ bool setColourKey(Surface* surface, std::uint32_t rgb) {
     // Run-length encoding makes keyed copies several times faster for solid sprites.
     SDL_SetSurfaceRLE(surface->pixels, 1);
     return true;
+}
+
+Surface* cutCell(const Surface* sheet, SourceRect rect) {
+    if (sheet == nullptr) return nullptr;
+    SDL_Surface* pixels = sheet->pixels;
+    if (rect.left < 0 || rect.top < 0 || rect.right > pixels->w || rect.bottom > pixels->h ||
+        rect.right <= rect.left || rect.bottom <= rect.top)
+        return nullptr;
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    SDL_Surface* cell = SDL_CreateRGBSurfaceWithFormat(0, width, height, 16, kDisplayFormat);
+    // An encoded sheet gives its pixels back only while locked.
+    if (cell == nullptr || SDL_LockSurface(pixels) != 0) {
+        SDL_FreeSurface(cell);
+        return nullptr;
+    }
+    for (int row = 0; row < height; ++row) {
+        const auto* from = static_cast<const Uint8*>(pixels->pixels) +
+                           (rect.top + row) * pixels->pitch + rect.left * 2;
+        std::memcpy(static_cast<Uint8*>(cell->pixels) + row * cell->pitch, from,
+                    static_cast<std::size_t>(width) * 2);
+    }
+    SDL_UnlockSurface(pixels);
+    SDL_SetSurfaceBlendMode(cell, SDL_BLENDMODE_NONE);
+    Uint32 key = 0;
+    if (SDL_GetColorKey(pixels, &key) == 0) SDL_SetColorKey(cell, SDL_TRUE, key);
+    SDL_SetSurfaceRLE(cell, 1);
+    return new Surface{cell};
 }

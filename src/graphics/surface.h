@@ -4,6 +4,7 @@
 #include <cstdint>
 
 struct Surface;
+struct SourceRect;
 
 // Magenta, the transparent colour of every sprite, as 0xRRGGBB.
 inline constexpr std::uint32_t kMagenta = 0xFF00FF;
@@ -28,3 +29,8 @@ std::uint32_t matchColour(const Surface* surface, std::uint32_t rgb);
 // copies. The surface's pixels must be final: keyed surfaces are run-length encoded for speed.
 // False for null.
 bool setColourKey(Surface* surface, std::uint32_t rgb);
+
+// A new surface holding one rectangle of a sheet, with the sheet's colour key and run-length
+// encoded, so that copying it never walks the sheet's other rows. The caller owns it; null
+// when the rectangle is not wholly inside the sheet.
+Surface* cutCell(const Surface* sheet, SourceRect rect);

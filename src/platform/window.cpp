@@ -1,6 +1,7 @@
 #include "platform/window.h"
 
 #include "platform/log.h"
+#include "platform/sdl_memory_local.h"
 
 #include <SDL.h>
 
@@ -35,6 +36,7 @@ SDL_Window* gameWindow() {
 }
 
 bool createGameWindow() {
+    useLargePagesForSdl();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return reportNoWindow(SDL_GetError());
     if (isInvisibleDriverNobodyAskedFor()) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);

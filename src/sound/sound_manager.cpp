@@ -1,6 +1,7 @@
 #include "sound/sound_manager.h"
 
 #include "platform/log.h"
+#include "sound/prepared_sound_local.h"
 #include "sound/wav_memory_local.h"
 
 #include <AL/al.h>
@@ -39,18 +40,23 @@ bool fileOpens(const char* fileName) {
 
 // Why the file gave no samples (it failed the WAV check or freealut's reader), or null.
 const char* fillRecord(SoundRecord& record) {
-    ALuint buffer = 0;
-    alGenBuffers(1, &buffer);
-    // An unreadable file leaves the buffer empty: its source plays silence, the handle works.
-    const WavMemory wav(record.path.c_str());
-    wav.fill(buffer);
+    // A sound read ahead comes with its buffer filled.
+    ALuint buffer = takePrepared(record.path.c_str());
+    const char* fault = nullptr;
+    if (buffer == 0) {
+        alGenBuffers(1, &buffer);
+        // An unreadable file leaves the buffer empty: its source plays silence, the handle works.
+        const WavMemory wav(record.path.c_str());
+        wav.fill(buffer);
+        fault = wav.fault();
+    }
     ALuint source = 0;
     alGenSources(1, &source);
     alSourcei(source, AL_BUFFER, static_cast<ALint>(buffer));
     alSourcei(source, AL_LOOPING, AL_FALSE);
     record.buffer = buffer;
     record.source = source;
-    return wav.fault();
+    return fault;
 }
 
 ALint sourceState(int handle) {
@@ -92,6 +98,14 @@ int loadSound(const char* fileName) {
     return handle;
 }
 
+void prepareSounds(const std::vector<std::string>& fileNames) {
+    if (table().deviceOpen) startPreparing(fileNames);
+}
+
+void awaitPreparedSounds() {
+    finishPreparing();
+}
+
 void playSound(int handle) {
     if (const SoundRecord* record = playable(handle)) alSourcePlay(record->source);
 }
@@ -114,6 +128,7 @@ void stopAllSounds() {
 void shutdownSound() {
     stopAllSounds();
     if (table().deviceOpen) {
+        dropPrepared();
         // A buffer still attached to a source cannot be deleted, so each source lets go first.
         for (const SoundRecord& record : table().sounds) {
             alSourcei(record.source, AL_BUFFER, 0);

@@ -31,6 +31,14 @@ void initSound();
 // plays silence.
 int loadSound(const char* fileName);
 
+// Reads WAV files into buffers in the background, one after another, so that a later
+// loadSound of one of these paths takes its ready buffer instead of reading the file then.
+// Gives out no handle and changes nothing in the table; without a device it does nothing.
+void prepareSounds(const std::vector<std::string>& fileNames);
+
+// Waits until every sound given to prepareSounds has been read into its buffer.
+void awaitPreparedSounds();
+
 // Starts the sound, or restarts it from the beginning when it is already playing.
 // A handle outside 0 to count - 1 does nothing, as in the three calls below.
 void playSound(int handle);

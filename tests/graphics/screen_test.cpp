@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -116,6 +117,85 @@ TEST_F(Registry, ALaterBackgroundReplacesTheEarlierAndBlackLiesOutsideIt) {
     setViewCentre(800, 400); // reaches past the picture's right edge: none of it is copied
     drawBackground();
     EXPECT_TRUE(allBlack());
+}
+
+// Each cell is drawn from a surface of its own; every draw must match the copy of the same
+// cell out of the whole keyed bitmap, clipped or refused alike. The bitmap has a partial
+// fourth column and a partial fifth row, which only the whole bitmap can serve.
+TEST_F(Registry, CellsDrawAsTheCopyOfTheirPartOfTheWholeBitmap) {
+    constexpr int kCellW = 6, kCellH = 5, kWidth = 22, kHeight = 22;
+    auto colour = [](int x, int y) { return (x + y) % 5 == 0 ? kMagenta : gradient(x, y); };
+    writePicture("odd.bmp", kWidth, kHeight, colour);
+    writeFile("odd.ini", "totalFrames = 5\nspriteWidth = 6\nspriteHeight = 5\n");
+    const std::uint16_t ground = displayColour(0x204080);
+    clearScreen(ground);
+    const int odd = loadImage("odd", 2);
+    ASSERT_TRUE(std::all_of(backBufferPixels(), backBufferPixels() + 800 * 600,
+                            [&](std::uint16_t p) { return p == ground; }))
+        << "readying the cells left a mark";
+    Surface* whole = loadBitmapSurface("odd.bmp");
+    ASSERT_TRUE(setColourKey(whole, kMagenta));
+    const struct {
+        int x, y;
+    } places[] = {{10, 10},  {-3, -2},  {796, 597}, {797, 10},
+                  {-20, 40}, {800, 10}, {10, 600},  {-6, -5}};
+    for (int frame = 0; frame < 5; ++frame) {
+        for (int column = 0; column < 5; ++column) {
+            for (const auto& at : places) {
+                SCOPED_TRACE(testing::Message() << "frame " << frame << " column " << column
+                                                << " at " << at.x << "," << at.y);
+                clearScreen(ground);
+                const SourceRect cell{column * kCellW, frame * kCellH, (column + 1) * kCellW,
+                                      (frame + 1) * kCellH};
+                const bool expected = blitClipped(at.x, at.y, whole, cell, kBlitColourKey);
+                const std::vector<std::uint16_t> wanted(backBufferPixels(),
+                                                        backBufferPixels() + 800 * 600);
+                clearScreen(ground);
+                ASSERT_EQ(drawSprite(odd, at.x, at.y, frame, column), expected);
+                ASSERT_TRUE(std::equal(wanted.begin(), wanted.end(), backBufferPixels()));
+            }
+        }
+    }
+    releaseSurface(whole);
+}
+
+// The floor's pass leaves nothing of the frame before: the floor where it covers the screen,
+// black wherever it does not, and black without any floor at all.
+TEST_F(Registry, TheFloorPassLeavesNothingOfTheFrameBefore) {
+    auto floor = [](int x, int y) {
+        return (x < 500 ? 0x00FF00u : 0xFF0000u) | (y < 400 ? 0 : 0xFF);
+    };
+    writePicture("floor.bmp", 1000, 800, floor);
+    writeFile("empty.bmp", "");
+    const struct {
+        const char* name;
+        const char* file; // null: no floor loaded at all
+        int centreX, centreY;
+        bool floorShown;
+    } cases[] = {
+        {"covering", "floor.bmp", 500, 400, true},
+        {"past the right edge", "floor.bmp", 800, 400, false},
+        {"left of the floor", "floor.bmp", 300, 400, false},
+        {"zero-byte file", "empty.bmp", 400, 300, false},
+        {"none", nullptr, 400, 300, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        createRegistry();
+        if (c.file != nullptr) loadImage(c.file, 0);
+        setViewCentre(c.centreX, c.centreY);
+        clearScreen(displayColour(0x808080)); // the frame before
+        drawBackground();
+        if (c.floorShown) {
+            EXPECT_EQ(pixelAt(0, 0), displayColour(floor(c.centreX - 400, c.centreY - 300)));
+            EXPECT_EQ(pixelAt(799, 599), displayColour(floor(c.centreX + 399, c.centreY + 299)));
+        } else if (c.centreX >= 400) {
+            EXPECT_TRUE(allBlack());
+        } else { // the picture's edge shows where the view starts left of it, black beyond
+            EXPECT_EQ(pixelAt(0, 0), displayColour(floor(0, 100)));
+            EXPECT_EQ(pixelAt(799, 0), 0);
+        }
+    }
 }
 
 TEST_F(Registry, FailedLoadsTakeHandlesUpToTheCapacity) {

@@ -156,6 +156,33 @@ TEST_F(SoundManagerTest, AfterStopAllOnlyTheSoundPlayedAgainIsHeard) {
     EXPECT_THAT(track(mix, kHigh), MatchesRegex(".*#{12,}"));
 }
 
+// Sounds read ahead keep the handles, the table and the silence of a plain load; what is
+// played is what the file held when it was read ahead.
+TEST_F(SoundManagerTest, SoundsReadAheadLoadAsBeforeFromTheBuffersReadThen) {
+    writeTones("high.wav", {{kHigh, 0.1}});
+    writeTones("low.wav", {{kLow, 0.1}});
+    prepareSounds({"./high.wav", "./missing.wav", "./never-loaded.wav"});
+    awaitPreparedSounds();
+    writeTones("high.wav", {{kLow, 0.1}}); // too late: its samples were read already
+    EXPECT_EQ(loadSound("./low.wav"), 0);
+    EXPECT_EQ(loadSound("./missing.wav"), 1);
+    EXPECT_EQ(loadSound("./high.wav"), 2);
+    EXPECT_EQ(loadSound("./high.wav"), 3); // a second load reads the file itself
+    EXPECT_EQ(soundManager().count, 4);
+    EXPECT_EQ(soundManager().sounds[2].path, "./high.wav");
+    setSoundLoop(1, 1);
+    playSound(1);
+    listen(250);
+    setSoundLoop(2, 1);
+    playSound(2);
+    listen(400);
+    const WavProbe mix = finish();
+    EXPECT_LT(rmsDb(mix.samples, 0, std::size_t(mix.rate / 5)), -80.0)
+        << "the missing file was heard";
+    EXPECT_THAT(track(mix, kHigh), MatchesRegex("_{10,}#{12,}"));
+    EXPECT_THAT(track(mix, kLow), MatchesRegex("_*"));
+}
+
 // Mended: freealut's answer for an unreadable file is no samples at all, never garbage.
 TEST_F(SoundManagerTest, BadFilesGiveSilentHandlesAndHandlesOutsideTheTableDoNothing) {
     playSound(0); // nothing loaded yet

@@ -7,7 +7,9 @@
 #include "soak.h"
 
 #include "core/core.h"
+#include "core/loop_state.h"
 #include "core/services.h"
+#include "graphics/blit_log.h"
 #include "graphics/display.h"
 #include "platform/clock.h"
 #include "platform/events.h"
@@ -16,8 +18,10 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -33,7 +37,8 @@ void sendKeys(const KeyScript& script, int pass) {
         queueKeyEvent(it->second.scanCode, it->second.down);
 }
 
-void writeOutputs(const SimOptions& options, const Core& core, int pass) {
+void writeOutputs(const SimOptions& options, const Core& core, int pass,
+                  const std::vector<BlitRecord>& blits) {
     const auto [dumpFirst, dumpLast] = options.dumps.equal_range(pass);
     for (auto it = dumpFirst; it != dumpLast; ++it)
         if (!writeDump(it->second, core, pass))
@@ -42,6 +47,18 @@ void writeOutputs(const SimOptions& options, const Core& core, int pass) {
     for (auto it = shotFirst; it != shotLast; ++it)
         if (!saveBackBuffer(it->second.c_str()))
             std::fprintf(stderr, "quorvish-sim: cannot write %s\n", it->second.c_str());
+    const auto [logFirst, logLast] = options.blitLogs.equal_range(pass);
+    for (auto it = logFirst; it != logLast; ++it)
+        if (!writeBlitLog(it->second.c_str(), blits))
+            std::fprintf(stderr, "quorvish-sim: cannot write %s\n", it->second.c_str());
+}
+
+// Processor time of the calling thread.
+std::chrono::steady_clock::duration threadProcessorTime() {
+    timespec time{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &time);
+    return std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+        std::chrono::seconds(time.tv_sec) + std::chrono::nanoseconds(time.tv_nsec));
 }
 
 bool killsBefore(const SimOptions& options, int pass) {
@@ -78,7 +95,7 @@ int main(int argc, char** argv) {
     // Outputs are named relative to where the simulator was started, the game runs in its dir.
     const std::filesystem::path startDir = std::filesystem::current_path();
     SimOptions resolved = *options;
-    for (auto* files : {&resolved.dumps, &resolved.shots})
+    for (auto* files : {&resolved.dumps, &resolved.shots, &resolved.blitLogs})
         for (auto& [pass, file] : *files)
             file = std::filesystem::absolute(startDir / file).string();
     std::error_code ec;
@@ -91,33 +108,37 @@ int main(int argc, char** argv) {
     setClockSource(&clock);
     PassStats stats;
     const auto startUp = std::chrono::steady_clock::now();
+    const auto startUpProcessor = threadProcessorTime();
     auto core = std::make_unique<Core>();
-    stats.setStartUp(std::chrono::steady_clock::now() - startUp);
+    stats.setStartUp(std::chrono::steady_clock::now() - startUp,
+                     threadProcessorTime() - startUpProcessor);
     setFramePacing(false);
+    // The soak draws every frame but does not show it: presenting is by far the costliest
+    // step of a headless pass, and holds nothing that could grow.
+    setPresenting(options->present && !options->soakSeed);
     setPauseWhenAway(false);
     std::optional<RandomPlayer> player;
     PoolWatch watch;
     if (options->soakSeed) player.emplace(*options->soakSeed);
 
+    std::vector<BlitRecord> blits;
     core->startLoop();
     for (int pass = 1; pass <= options->passes; ++pass) {
         sendKeys(keys, pass);
         if (player) player->play(pass);
         if (killsBefore(*options, pass)) killEveryEnemy();
         clock.advance(options->frameMs);
-        if (player) {
-            // The soak draws every frame but does not show it: presenting is by far the
-            // costliest step of a headless pass, and holds nothing that could grow.
-            updateClock();
-            pumpEvents();
-        } else {
-            pumpMessages();
-        }
+        pumpMessages();
+        blits.clear();
+        const bool logged = options->blitLogs.count(pass) != 0;
+        recordBlits(logged ? &blits : nullptr);
         const auto begin = std::chrono::steady_clock::now();
         const bool goOn = core->updateScreens();
-        stats.add(std::chrono::steady_clock::now() - begin);
-        if (player && core->loopState == 1) watch.sample();
-        writeOutputs(resolved, *core, pass);
+        const auto spent = std::chrono::steady_clock::now() - begin;
+        recordBlits(nullptr);
+        if (pass >= options->statsFrom) stats.add(spent);
+        if (player && core->loopState == kLoopGame) watch.sample();
+        writeOutputs(resolved, *core, pass, blits);
         if (!goOn) break;
     }
     core.reset();

@@ -37,6 +37,10 @@ std::optional<SimOptions> parseOptions(int argc, char** argv, std::string& error
             options.stats = true;
             continue;
         }
+        if (flag == "--no-present") {
+            options.present = false;
+            continue;
+        }
         if (i + 1 >= argc) {
             error = flag + " needs a value";
             return std::nullopt;
@@ -55,6 +59,10 @@ std::optional<SimOptions> parseOptions(int argc, char** argv, std::string& error
             ok = parsePassFile(value, options.dumps);
         } else if (flag == "--shot") {
             ok = parsePassFile(value, options.shots);
+        } else if (flag == "--blit-log") {
+            ok = parsePassFile(value, options.blitLogs);
+        } else if (flag == "--stats-from") {
+            ok = parseInt(value, options.statsFrom) && options.statsFrom >= 1;
         } else if (flag == "--soak") {
             int seed = 0;
             ok = parseInt(value, seed) && seed >= 0;

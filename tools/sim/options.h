@@ -14,7 +14,10 @@ struct SimOptions {
     std::multimap<int, std::string> shots; // pass -> BMP file
     std::vector<int> killPasses;           // before these passes every enemy's health is set to 0
     bool stats = false;
-    std::optional<unsigned> soakSeed; // random play from this seed, pools watched
+    int statsFrom = 1;                        // --stats counts the passes from this one on
+    bool present = true;                      // false: no renderer copy between passes
+    std::multimap<int, std::string> blitLogs; // pass -> text file of that pass's copies
+    std::optional<unsigned> soakSeed;         // random play from this seed, pools watched
 };
 
 // Parses argv; on a bad argument returns nothing and sets error to a one-line message.
@@ -22,5 +25,5 @@ std::optional<SimOptions> parseOptions(int argc, char** argv, std::string& error
 
 inline constexpr const char* kUsage =
     "usage: quorvish-sim --dir GAME_DIR --passes N [--frame-ms MS] [--keys FILE] "
-    "[--dump PASS:FILE.json]... [--shot PASS:FILE.bmp]... [--kill-enemies PASS]... [--stats] "
-    "[--soak SEED]";
+    "[--dump PASS:FILE.json]... [--shot PASS:FILE.bmp]... [--blit-log PASS:FILE.txt]... "
+    "[--kill-enemies PASS]... [--stats] [--stats-from PASS] [--no-present] [--soak SEED]";

@@ -8,13 +8,19 @@ class PassStats {
   public:
     using Duration = std::chrono::steady_clock::duration;
 
-    void setStartUp(Duration duration) { startUp = duration; }
+    // The start-up's wall time, and the main thread's processor time in it: on a busy machine
+    // the first waits for the processor, the second does not.
+    void setStartUp(Duration duration, Duration processorTime) {
+        startUp = duration;
+        startUpProcessor = processorTime;
+    }
     void add(Duration duration) { passes.push_back(duration); }
 
-    // Writes passes, median, 99th percentile and maximum in microseconds, and the start-up.
+    // Writes the start-up, then passes, median, 99th percentile and maximum in microseconds.
     void print(std::FILE* out) const;
 
   private:
     Duration startUp{};
+    Duration startUpProcessor{};
     std::vector<Duration> passes;
 };

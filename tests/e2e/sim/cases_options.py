@@ -1,8 +1,10 @@
 """The simulator's command line: every bad argument stops it with exit code 2 and a reason."""
 import os
+import re
 
 USAGE = "usage: quorvish-sim "
 ARGS = ["--dir", "game", "--passes", "5"]
+BLIT_LINE = r"fill \d+|copy \d+( -?\d+){6} (keyed|opaque)"
 BAD_KEY_LINES = ["3 press 28", "0 down 28", "3 down 256", "3 down 28 now", "three down 28"]
 
 
@@ -18,6 +20,8 @@ def bad_arguments(sim, checks, shot_dir):
         (ARGS + ["--dump", "3"], "bad value for --dump: 3"),
         (ARGS + ["--shot", "3:"], "bad value for --shot: 3:"),
         (ARGS + ["--kill-enemies", "0"], "bad value for --kill-enemies: 0"),
+        (ARGS + ["--stats-from", "0"], "bad value for --stats-from: 0"),
+        (ARGS + ["--blit-log", "3"], "bad value for --blit-log: 3"),
         (ARGS + ["--speed", "2"], "unknown option --speed"),
         (["--dir", "nowhere", "--passes", "5"], "cannot enter nowhere"),
         (ARGS + ["--keys", "missing.txt"], "cannot read key script missing.txt"),
@@ -36,6 +40,13 @@ def bad_arguments(sim, checks, shot_dir):
     completed, work = sim.run_raw(["--dir", "game", "--passes", "1", "--stats"])
     checks.equal(completed.returncode, 0, "a good command line runs")
     checks.check("median" in completed.stdout, "--stats prints the figures", completed.stdout)
+    completed, work = sim.run_raw(["--dir", "game", "--passes", "4", "--no-present", "--stats",
+                                   "--stats-from", "3", "--blit-log", "2:blits.txt"])
+    checks.check("passes: 2\n" in completed.stdout, "--stats-from counts from that pass on",
+                 completed.stdout)
+    blit_lines = open(os.path.join(work, "blits.txt")).read().splitlines()
+    checks.check(blit_lines and all(re.fullmatch(BLIT_LINE, line) for line in blit_lines),
+                 "--blit-log writes the pass's fills and copies", blit_lines[:5])
 
 
 def expect_refusal(sim, checks, args, reason, work=None):

@@ -15,15 +15,26 @@ def _read_bmp(path):
     offset = struct.unpack_from("<I", data, 10)[0]
     width, height = struct.unpack_from("<ii", data, 18)
     bits = struct.unpack_from("<H", data, 28)[0]
-    if bits != 24:
-        raise ValueError(f"{path}: {bits}-bit, expected 24-bit")
-    stride = (width * 3 + 3) & ~3
+    if bits not in (16, 24):
+        raise ValueError(f"{path}: {bits}-bit, expected 24-bit or 16-bit 5-6-5")
+    stride = (width * bits // 8 + 3) & ~3
     rows = []
     for y in range(abs(height)):
         stored = abs(height) - 1 - y if height > 0 else y  # positive height: bottom row first
         start = offset + stored * stride
-        rows.append(data[start:start + width * 3])
+        row = data[start:start + width * bits // 8]
+        rows.append(row if bits == 24 else _expand_565(row))
     return width, abs(height), rows
+
+
+def _expand_565(row):
+    """16-bit 5-6-5 pixels (the generated screens) as blue, green, red bytes, widened as SDL
+    widens them."""
+    out = bytearray()
+    for (value,) in struct.iter_unpack("<H", row):
+        r, g, b = value >> 11, (value >> 5) & 0x3F, value & 0x1F
+        out += bytes(((b << 3) | (b >> 2), (g << 2) | (g >> 4), (r << 3) | (r >> 2)))
+    return bytes(out)
 
 
 class Picture:

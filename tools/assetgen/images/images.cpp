@@ -31,8 +31,9 @@ bool writeImages(const std::filesystem::path& imagesDir) {
     };
     for (const SpriteSheet& s : sprites)
         check(writeSprite(imagesDir, s), imagesDir / s.name);
-    check(writeBmp(imagesDir / "bg1.bmp", makeArenaFloor()), imagesDir / "bg1.bmp");
-    check(writeBmp(imagesDir / "background.bmp", makeBackdrop()), imagesDir / "background.bmp");
+    check(writeGamePicture(imagesDir / "bg1.bmp", makeArenaFloor()), imagesDir / "bg1.bmp");
+    check(writeGamePicture(imagesDir / "background.bmp", makeBackdrop()),
+          imagesDir / "background.bmp");
     check(writeBmp(imagesDir / "icon.bmp", makeHeroIcon(kWindowIconSize)), imagesDir / "icon.bmp");
     return ok;
 }
