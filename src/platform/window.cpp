@@ -1,7 +1,6 @@
 #include "platform/window.h"
 
 #include "platform/log.h"
-#include "platform/sdl_memory_local.h"
 
 #include <SDL.h>
 
@@ -36,7 +35,6 @@ SDL_Window* gameWindow() {
 }
 
 bool createGameWindow() {
-    useLargePagesForSdl();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return reportNoWindow(SDL_GetError());
     if (isInvisibleDriverNobodyAskedFor()) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
