@@ -46,9 +46,6 @@ TEST(GamePicture, SixteenBitFileHoldsWhatTheDisplayMakesOfTheTwentyFourBitOne) {
         ASSERT_EQ(wanted.size(), std::size_t(width) * 7);
         EXPECT_EQ(format16, Uint32{SDL_PIXELFORMAT_RGB565}) << "read without a conversion";
         EXPECT_EQ(got, wanted);
-        EXPECT_EQ(got[1 * width], 0xF81F); // the key
-        EXPECT_EQ(got[2 * width], 0xF81F);
-        EXPECT_NE(got[3 * width], 0xF81F);
     }
 }
 

@@ -1,13 +1,13 @@
 // F12 through the real pump: the frame lands as a PNG in the pictures folder, pixel for pixel
-// the back buffer, and the key never reaches the key table.
+// the back buffer.
 #include "core/services.h"
 #include "graphics/display.h"
 #include "graphics/surface.h"
 #include "platform/events.h"
-#include "platform/key_state.h"
 #include "platform/log.h"
 #include "platform/manual_clock.h"
 
+#include "support/sprite_files.h"
 #include "support/work_dir.h"
 
 #include <SDL.h>
@@ -35,17 +35,8 @@ class ScreenshotTest : public ::testing::Test {
     }
     // A picture in which every channel varies, so a swapped or shifted channel shows.
     static void drawGradient() {
-        SDL_Surface* picture =
-            SDL_CreateRGBSurfaceWithFormat(0, 256, 200, 24, SDL_PIXELFORMAT_RGB24);
-        for (int y = 0; y < picture->h; ++y)
-            for (int x = 0; x < picture->w; ++x) {
-                auto* p = static_cast<Uint8*>(picture->pixels) + y * picture->pitch + x * 3;
-                p[0] = static_cast<Uint8>(x);
-                p[1] = static_cast<Uint8>(y);
-                p[2] = static_cast<Uint8>(x ^ y);
-            }
-        SDL_SaveBMP(picture, "gradient.bmp");
-        SDL_FreeSurface(picture);
+        writePicture("gradient.bmp", 256, 200,
+                     [](int x, int y) { return std::uint32_t(x << 16 | y << 8 | (x ^ y)); });
         Surface* gradient = loadBitmapSurface("gradient.bmp");
         clearScreen(displayColour(0x2040A0));
         EXPECT_TRUE(blitClipped(300, 200, gradient, SourceRect{0, 0, 256, 200}, 0));
@@ -54,7 +45,6 @@ class ScreenshotTest : public ::testing::Test {
     static void pressF12() {
         queueKeyEvent(kF12, true);
         pumpMessages();
-        EXPECT_EQ(keyDown(kF12), 0);
         queueKeyEvent(kF12, false);
         pumpMessages();
     }
@@ -75,18 +65,15 @@ TEST_F(ScreenshotTest, F12SavesTheBackBufferAsAPngInThePicturesFolder) {
 
     SDL_Surface* png = IMG_Load(file.c_str());
     ASSERT_NE(png, nullptr) << IMG_GetError();
-    SDL_Surface* rgb = SDL_ConvertSurfaceFormat(png, SDL_PIXELFORMAT_RGB24, 0);
+    SDL_Surface* rgb = SDL_ConvertSurfaceFormat(png, SDL_PIXELFORMAT_RGB888, 0);
     SDL_FreeSurface(png);
     ASSERT_EQ(rgb->w, 800);
     ASSERT_EQ(rgb->h, 600);
-    const std::uint16_t* back = backBufferPixels();
     int differing = 0;
     for (int y = 0; y < 600; ++y)
-        for (int x = 0; x < 800; ++x) {
-            const Uint8* p = static_cast<Uint8*>(rgb->pixels) + y * rgb->pitch + x * 3;
-            const std::uint32_t got = (p[0] << 16) | (p[1] << 8) | p[2];
-            differing += displayColour(got) != back[y * 800 + x];
-        }
+        for (int x = 0; x < 800; ++x)
+            differing += displayColour(static_cast<Uint32*>(rgb->pixels)[y * rgb->pitch / 4 + x] &
+                                       0xFFFFFF) != pixelAt(x, y);
     SDL_FreeSurface(rgb);
     EXPECT_EQ(differing, 0);
 }

@@ -55,11 +55,7 @@ TEST(BitmapFile, PicturesOverSixteenMegapixelsAreRefusedWhateverTheirCompression
     const struct {
         int width, height;
         bool fits;
-    } cases[] = {{4096, 4096, true},
-                 {2400, 2400, true},
-                 {4097, 4096, false},
-                 {8192, 2049, false},
-                 {8192, 8192, false}};
+    } cases[] = {{4096, 4096, true}, {4097, 4096, false}, {8192, 2049, false}};
     for (const auto& c : cases) {
         const std::string bytes = rle8(c.width, c.height);
         SCOPED_TRACE(c.width * 10000 + c.height);

@@ -139,8 +139,8 @@ TEST_F(Registry, CellsDrawAsTheCopyOfTheirPartOfTheWholeBitmap) {
         int x, y;
     } places[] = {{10, 10},  {-3, -2},  {796, 597}, {797, 10},
                   {-20, 40}, {800, 10}, {10, 600},  {-6, -5}};
-    for (int frame = 0; frame < 5; ++frame) {
-        for (int column = 0; column < 5; ++column) {
+    for (int frame = 0; frame < 5; ++frame)
+        for (int column = 0; column < 5; ++column)
             for (const auto& at : places) {
                 SCOPED_TRACE(testing::Message() << "frame " << frame << " column " << column
                                                 << " at " << at.x << "," << at.y);
@@ -154,8 +154,6 @@ TEST_F(Registry, CellsDrawAsTheCopyOfTheirPartOfTheWholeBitmap) {
                 ASSERT_EQ(drawSprite(odd, at.x, at.y, frame, column), expected);
                 ASSERT_TRUE(std::equal(wanted.begin(), wanted.end(), backBufferPixels()));
             }
-        }
-    }
     releaseSurface(whole);
 }
 

@@ -168,8 +168,6 @@ TEST_F(SoundManagerTest, SoundsReadAheadLoadAsBeforeFromTheBuffersReadThen) {
     EXPECT_EQ(loadSound("./missing.wav"), 1);
     EXPECT_EQ(loadSound("./high.wav"), 2);
     EXPECT_EQ(loadSound("./high.wav"), 3); // a second load reads the file itself
-    EXPECT_EQ(soundManager().count, 4);
-    EXPECT_EQ(soundManager().sounds[2].path, "./high.wav");
     setSoundLoop(1, 1);
     playSound(1);
     listen(250);
