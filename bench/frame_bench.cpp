@@ -4,13 +4,13 @@
 // Also: the start-up, the first game pass, heap allocations per pass and the floor's memcpy.
 //   build/bench/bench_frame [--dir GAME_DIR] [--keys FILE] [benchmark flags]
 #include "allocation_count.h"
+#include "ideal_frame.h"
 #include "key_script.h"
 
 #include "core/core.h"
 #include "core/services.h"
 #include "graphics/blit_log.h"
 #include "graphics/display.h"
-#include "graphics/ideal_frame.h"
 #include "platform/clock.h"
 #include "platform/events.h"
 #include "platform/manual_clock.h"

@@ -1,4 +1,4 @@
-#include "graphics/ideal_frame.h"
+#include "ideal_frame.h"
 
 #include "graphics/surface.h"
 
