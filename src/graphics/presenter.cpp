@@ -1,6 +1,7 @@
 #include "graphics/presenter_local.h"
 
 #include "graphics/present_layout.h"
+#include "graphics/surface_local.h"
 #include "platform/log.h"
 
 #include <string_view>
@@ -17,6 +18,7 @@ struct Presenter {
     int scaledFactor = 0;
     int frameWidth = 0;
     int frameHeight = 0;
+    Uint32 frameFormat = kDisplayFormat; // of the frame texture
     bool rendererSyncs = false; // the renderer waits for the refresh itself
     bool pacing = true;
     Uint64 lastFlip = 0;
@@ -32,6 +34,45 @@ SDL_Renderer* createRenderer(SDL_Window* window) {
         if (SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, flags)) return renderer;
     }
     return nullptr;
+}
+
+// The frame texture's format. The software renderer draws into the window's surface, and
+// stretches smoothly in one pass only from a texture of that surface's own 32-bit format;
+// from any other it converts and scales through two whole-window copies of its own, every
+// frame. So for it the frame is widened once on upload. Other renderers take the 16-bit
+// frame as it is.
+Uint32 frameFormatFor(SDL_Renderer* renderer, SDL_Window* window) {
+    SDL_RendererInfo info;
+    if (SDL_GetRendererInfo(renderer, &info) != 0 || (info.flags & SDL_RENDERER_SOFTWARE) == 0)
+        return kDisplayFormat;
+    // The surface the software renderer made for itself; asking again returns that one.
+    const SDL_Surface* surface = SDL_GetWindowSurface(window);
+    if (surface == nullptr) return kDisplayFormat;
+    const Uint32 format = surface->format->format;
+    const bool packed32 =
+        SDL_BYTESPERPIXEL(format) == 4 && SDL_PIXELTYPE(format) == SDL_PIXELTYPE_PACKED32;
+    return packed32 ? format : kDisplayFormat;
+}
+
+// The format of the whole-multiple step's target: the frame's when that is already 32-bit,
+// so nothing is converted on the way to the window.
+Uint32 scaledFormat() {
+    return SDL_BYTESPERPIXEL(presenter.frameFormat) == 4 ? presenter.frameFormat
+                                                          : Uint32{SDL_PIXELFORMAT_ARGB8888};
+}
+
+// Puts the back buffer into the frame texture, widening it when the texture is 32-bit.
+void uploadFrame(const SDL_Surface* frame) {
+    if (presenter.frameFormat == kDisplayFormat) {
+        SDL_UpdateTexture(presenter.frame, nullptr, frame->pixels, frame->pitch);
+        return;
+    }
+    void* pixels = nullptr;
+    int pitch = 0;
+    if (SDL_LockTexture(presenter.frame, nullptr, &pixels, &pitch) != 0) return;
+    SDL_ConvertPixels(frame->w, frame->h, kDisplayFormat, frame->pixels, frame->pitch,
+                      presenter.frameFormat, pixels, pitch);
+    SDL_UnlockTexture(presenter.frame);
 }
 
 // The display's refresh rate, or 0 when it cannot be read.
@@ -86,7 +127,7 @@ SDL_Texture* scaledTexture(int factor) {
     presenter.scaledFactor = factor;
     if (!SDL_RenderTargetSupported(presenter.renderer)) return nullptr;
     presenter.scaled =
-        SDL_CreateTexture(presenter.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
+        SDL_CreateTexture(presenter.renderer, scaledFormat(), SDL_TEXTUREACCESS_TARGET,
                           presenter.frameWidth * factor, presenter.frameHeight * factor);
     if (presenter.scaled != nullptr) {
         SDL_SetTextureScaleMode(presenter.scaled, SDL_ScaleModeLinear);
@@ -117,7 +158,8 @@ bool openPresenter(SDL_Window* window, int frameWidth, int frameHeight) {
     presenter.frameHeight = frameHeight;
     presenter.renderer = createRenderer(window);
     if (presenter.renderer != nullptr) {
-        presenter.frame = SDL_CreateTexture(presenter.renderer, SDL_PIXELFORMAT_RGB565,
+        presenter.frameFormat = frameFormatFor(presenter.renderer, window);
+        presenter.frame = SDL_CreateTexture(presenter.renderer, presenter.frameFormat,
                                             SDL_TEXTUREACCESS_STREAMING, frameWidth, frameHeight);
     }
     if (presenter.frame == nullptr) {
@@ -140,7 +182,7 @@ void closePresenter() {
 
 void presentFrame(const SDL_Surface* frame) {
     if (presenter.renderer == nullptr) return;
-    SDL_UpdateTexture(presenter.frame, nullptr, frame->pixels, frame->pitch);
+    uploadFrame(frame);
     int outputWidth = 0;
     int outputHeight = 0;
     SDL_GetRendererOutputSize(presenter.renderer, &outputWidth, &outputHeight);
