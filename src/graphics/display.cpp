@@ -2,6 +2,7 @@
 
 #include "graphics/bitmap_file.h"
 #include "graphics/blit_log.h"
+#include "graphics/large_page_surface_local.h"
 #include "graphics/presenter_local.h"
 #include "graphics/surface_local.h"
 #include "platform/window.h"
@@ -29,12 +30,11 @@ struct Display {
 constinit Display display;
 
 SDL_Surface* createBackBuffer(int width, int height) {
-    SDL_Surface* surface =
-        SDL_CreateRGBSurfaceWithFormat(0, width, height, kDisplayDepth, kDisplayFormat);
+    SDL_Surface* surface = createLargePageSurface(width, height, kDisplayFormat);
     if (surface == nullptr) return nullptr;
     // Rows must follow each other without padding for backBufferPixels' promise.
     if (surface->pitch != width * 2) {
-        SDL_FreeSurface(surface);
+        freeSurface(surface);
         return nullptr;
     }
     SDL_SetSurfaceBlendMode(surface, SDL_BLENDMODE_NONE);
@@ -95,7 +95,7 @@ bool initDisplay(int width, int height, int depth) {
 
 void releaseDisplay() {
     closePresenter();
-    if (display.backBuffer != nullptr) SDL_FreeSurface(display.backBuffer);
+    freeSurface(display.backBuffer);
     const bool presenting = display.presenting;
     display = Display{};
     display.presenting = presenting;

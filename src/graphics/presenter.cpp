@@ -19,7 +19,7 @@ struct Presenter {
     int frameWidth = 0;
     int frameHeight = 0;
     Uint32 frameFormat = kDisplayFormat; // of the frame texture
-    bool rendererSyncs = false; // the renderer waits for the refresh itself
+    bool rendererSyncs = false;          // the renderer waits for the refresh itself
     bool pacing = true;
     Uint64 lastFlip = 0;
 };
@@ -58,7 +58,7 @@ Uint32 frameFormatFor(SDL_Renderer* renderer, SDL_Window* window) {
 // so nothing is converted on the way to the window.
 Uint32 scaledFormat() {
     return SDL_BYTESPERPIXEL(presenter.frameFormat) == 4 ? presenter.frameFormat
-                                                          : Uint32{SDL_PIXELFORMAT_ARGB8888};
+                                                         : Uint32{SDL_PIXELFORMAT_ARGB8888};
 }
 
 // Puts the back buffer into the frame texture, widening it when the texture is 32-bit.

@@ -2,6 +2,7 @@
 
 #include "graphics/bitmap_file.h"
 #include "graphics/display.h"
+#include "graphics/large_page_surface_local.h"
 #include "graphics/surface_local.h"
 #include "platform/log.h"
 
@@ -23,13 +24,15 @@ Surface* loadBitmapSurface(const char* fileName) {
         SDL_FreeSurface(file);
     }
     if (converted == nullptr) return nullptr;
+    // The floor is copied whole every frame: it gains the most from large pages.
+    converted = moveToLargePages(converted);
     SDL_SetSurfaceBlendMode(converted, SDL_BLENDMODE_NONE);
     return new Surface{converted};
 }
 
 void releaseSurface(Surface* surface) {
     if (surface == nullptr) return;
-    SDL_FreeSurface(surface->pixels);
+    freeSurface(surface->pixels);
     delete surface;
 }
 
