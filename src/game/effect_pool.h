@@ -9,7 +9,8 @@
 
 class EffectPool {
   public:
-    EffectPool() = default;
+    // The first chunk is made at once, so the first effect of the level does not allocate.
+    EffectPool() { grow(); }
     EffectPool(const EffectPool&) = delete;
     EffectPool& operator=(const EffectPool&) = delete;
 

@@ -2,15 +2,45 @@
 
 #include "collision/movement.h"
 #include "collision/obstacle_store.h"
+#include "game/slot_pool.h"
 #include "graphics/sprite_registry.h"
 #include "platform/clock.h"
+
+#include <algorithm>
 
 ProjectileList* projectiles = nullptr;
 
 namespace {
 constexpr float kLifeSeconds = 100.0f;
 constexpr float kWindowHalf = 500.0f; // projectiles farther than this from the view centre
+
+constexpr std::size_t kShotSize = std::max({sizeof(Bullet), sizeof(Rocket), sizeof(Fireball)});
+
+// Made before main, so it outlives every projectile list.
+SlotPool shotSlots(kShotSize);
+
+void* makeShot(std::size_t size) noexcept {
+    return size <= kShotSize ? shotSlots.acquire() : ::operator new(size, std::nothrow);
+}
 } // namespace
+
+void* Projectile::operator new(std::size_t size) {
+    if (void* memory = makeShot(size)) return memory;
+    throw std::bad_alloc();
+}
+
+void* Projectile::operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    return makeShot(size);
+}
+
+// The size is the object's own kind's, as the destructor is virtual.
+void Projectile::operator delete(void* memory, std::size_t size) noexcept {
+    if (memory == nullptr) return;
+    if (size <= kShotSize)
+        shotSlots.release(memory);
+    else
+        ::operator delete(memory);
+}
 
 Projectile::Projectile(int sprite, int width, int height, float speed, int ownerKind, float x,
                        float y, float dirX, float dirY) {

@@ -4,8 +4,17 @@
 // then gone. The level's live projectiles are held by one ProjectileList.
 #include "collision/game_object.h"
 
+#include <cstddef>
+#include <new>
+
 class Projectile : public GameObject {
   public:
+    // Every kind is made in a slot of one recycled pool, so a shot fired in steady play
+    // allocates nothing. A kind larger than the slots goes to the heap as usual.
+    static void* operator new(std::size_t size);
+    static void* operator new(std::size_t size, const std::nothrow_t&) noexcept;
+    static void operator delete(void* memory, std::size_t size) noexcept;
+
     float speed = 0;            // nominal speed, px/s; the motion is the direction given times this
     Projectile* next = nullptr; // next projectile of the list, null at the end
 
