@@ -10,7 +10,9 @@
 #include <SDL_image.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -64,12 +66,34 @@ bool clipToScreen(std::int64_t& x, std::int64_t& y, std::int64_t& left, std::int
     return right > left && bottom > top;
 }
 
-// Copies without the source's key, for the rare caller that asks for an opaque copy of a
-// keyed surface.
+// An opaque copy from a surface of the back buffer's own format is a copy of rows, done here.
+// SDL would stream aligned rows past the cache, and every sprite drawn onto the floor after
+// it would then fetch the back buffer from memory again; plain copies leave it in cache.
+// The rectangles are already clipped inside both surfaces.
+void copyRows(const SDL_Surface* source, const SDL_Rect& from, const SDL_Rect& to) {
+    SDL_Surface* target = display.backBuffer;
+    const std::size_t rowBytes = static_cast<std::size_t>(from.w) * 2;
+    const auto* read = static_cast<const Uint8*>(source->pixels) +
+                       static_cast<std::ptrdiff_t>(from.y) * source->pitch + from.x * 2;
+    auto* write = static_cast<Uint8*>(target->pixels) +
+                  static_cast<std::ptrdiff_t>(to.y) * target->pitch + to.x * 2;
+    for (int row = 0; row < from.h; ++row) {
+        std::memcpy(write, read, rowBytes);
+        read += source->pitch;
+        write += target->pitch;
+    }
+}
+
+// Copies every pixel of the rectangle, also for the rare caller that asks for an opaque copy
+// of a keyed surface.
 int blitOpaque(SDL_Surface* source, SDL_Rect* from, SDL_Rect* to) {
     Uint32 key = 0;
-    if (SDL_GetColorKey(source, &key) != 0)
-        return SDL_BlitSurface(source, from, display.backBuffer, to);
+    if (SDL_GetColorKey(source, &key) != 0) {
+        if (source->format->format != kDisplayFormat)
+            return SDL_BlitSurface(source, from, display.backBuffer, to);
+        copyRows(source, *from, *to);
+        return 0;
+    }
     SDL_SetColorKey(source, SDL_FALSE, 0);
     const int result = SDL_BlitSurface(source, from, display.backBuffer, to);
     SDL_SetColorKey(source, SDL_TRUE, key);
