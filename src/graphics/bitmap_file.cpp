@@ -75,6 +75,26 @@ const char* bitmapHeaderFault(const unsigned char* header, std::uint64_t headerL
     return end <= fileSize ? nullptr : "cut short";
 }
 
+bool rgb565Layout(const unsigned char* header, std::uint64_t headerLength, std::uint64_t fileSize,
+                  Rgb565Layout& layout) {
+    constexpr std::uint64_t kMasksEnd = kFileHeaderSize + kInfoHeaderSize + 12;
+    if (headerLength < kMasksEnd || bitmapHeaderFault(header, headerLength, fileSize) != nullptr)
+        return false;
+    // The masks follow a 40-byte header and sit at the same place inside a longer one.
+    if (readLittle(header + 14, 4) < kInfoHeaderSize || readLittle(header + 28, 2) != 16 ||
+        readLittle(header + 30, 4) != kCompressionBitFields ||
+        readLittle(header + 54, 4) != 0xF800 || readLittle(header + 58, 4) != 0x07E0 ||
+        readLittle(header + 62, 4) != 0x001F)
+        return false;
+    const auto height = static_cast<std::int32_t>(readLittle(header + 22, 4));
+    layout.width = static_cast<int>(readLittle(header + 18, 4));
+    layout.height = height < 0 ? -height : height;
+    layout.topDown = height < 0;
+    layout.offset = readLittle(header + 10, 4);
+    layout.rowStride = rowBytes(layout.width, 16);
+    return true;
+}
+
 const char* bitmapFileFault(const char* path) {
     if (path == nullptr) return "no file name";
     File file(std::fopen(path, "rb"));

@@ -19,6 +19,22 @@ const char* bitmapFileFault(const char* path);
 const char* bitmapHeaderFault(const unsigned char* header, std::uint64_t headerLength,
                               std::uint64_t fileSize);
 
+// Where the pixels of a bitmap in the display's own format lie: uncompressed 16-bit 5-6-5
+// with the bit-field masks F800, 07E0 and 001F, as the game's generator writes its large
+// pictures. Such a file can be read straight into a surface, row for row.
+struct Rgb565Layout {
+    int width;
+    int height;
+    bool topDown;            // rows stored top first (a negative height in the file)
+    std::uint64_t offset;    // of the first stored row
+    std::uint64_t rowStride; // bytes from one stored row to the next
+};
+
+// The layout of a file whose header (its first bytes, at least 66 for the masks) passes
+// bitmapHeaderFault and describes such pixels; false for any other file.
+bool rgb565Layout(const unsigned char* header, std::uint64_t headerLength, std::uint64_t fileSize,
+                  Rgb565Layout& layout);
+
 // Writes a bottom-up 24-bit bitmap of width x height pixels given as 0xRRGGBB, rows top
 // first. False when the file cannot be written or a side is not above 0.
 bool writeBitmapFile(const char* path, int width, int height, const std::uint32_t* rgb);

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr std::size_t kLargePage = std::size_t{2} << 20;
+constexpr std::size_t kLargePage = kLargePageBytes;
 
 std::size_t roundUp(std::size_t bytes, std::size_t unit) {
     return (bytes + unit - 1) / unit * unit;

@@ -7,6 +7,11 @@
 // only.
 #include <SDL.h>
 
+#include <cstddef>
+
+// The size of one large page.
+inline constexpr std::size_t kLargePageBytes = std::size_t{2} << 20;
+
 // A surface of the given size and format with its pixels on large pages when the system
 // allows, on ordinary pages otherwise. Null when the memory or the surface cannot be had.
 // Free it with freeSurface only.

@@ -1,5 +1,6 @@
 #include "graphics/bitmap_file.h"
 #include "graphics/surface.h"
+#include "graphics/surface_local.h"
 
 #include "support/sprite_files.h"
 #include "support/work_dir.h"
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <fstream>
 #include <string>
 
 namespace {
@@ -25,6 +27,54 @@ std::string rle8(int width, int height) {
     for (int i = 0; i < 256; ++i)
         bytes += little(0x010101u * i);
     return bytes + std::string{0, 1};
+}
+
+std::uint16_t patternAt(int x, int y) {
+    return static_cast<std::uint16_t>(x * 31 + y * 2053);
+}
+
+// A 16-bit 5-6-5 bitmap with bit-field masks, as the generator writes the floor, holding
+// patternAt; rows padded to four bytes, stored bottom row first unless topDown.
+void write565(const std::string& path, int width, int height, bool topDown) {
+    const std::uint32_t stride = (static_cast<std::uint32_t>(width) * 2 + 3) & ~3u;
+    const std::uint32_t offset = 14 + 40 + 12;
+    std::string bytes = "BM" + little(offset + stride * height) + little(0) + little(offset);
+    bytes += little(40) + little(width) + little(topDown ? -height : height) +
+             std::string{1, 0, 16, 0} + little(3) + little(stride * height) + little(2835) +
+             little(2835) + little(0) + little(0) + little(0xF800) + little(0x07E0) +
+             little(0x001F);
+    for (int stored = 0; stored < height; ++stored) {
+        const int y = topDown ? stored : height - 1 - stored;
+        std::string row(stride, '\0');
+        for (int x = 0; x < width; ++x) {
+            row[2 * x] = static_cast<char>(patternAt(x, y));
+            row[2 * x + 1] = static_cast<char>(patternAt(x, y) >> 8);
+        }
+        bytes += row;
+    }
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+TEST(BitmapFile, ALargePictureInTheDisplaysFormatIsReadRowForRowEitherWayUp) {
+    ScopedWorkDir dir;
+    // 1025 px: each stored row carries two bytes of padding; 1024 rows make over 2 MB.
+    for (const bool topDown : {false, true}) {
+        write565("floor.bmp", 1025, 1024, topDown);
+        Surface* floor = loadBitmapSurface("floor.bmp");
+        ASSERT_NE(floor, nullptr);
+        ASSERT_EQ(surfaceWidth(floor), 1025);
+        ASSERT_EQ(surfaceHeight(floor), 1024);
+        const SDL_Surface* pixels = floor->pixels;
+        int wrong = 0;
+        for (int y = 0; y < 1024; ++y) {
+            const auto* row = reinterpret_cast<const std::uint16_t*>(
+                static_cast<const unsigned char*>(pixels->pixels) + y * pixels->pitch);
+            for (int x = 0; x < 1025; ++x)
+                wrong += row[x] != patternAt(x, y);
+        }
+        EXPECT_EQ(wrong, 0) << (topDown ? "top down" : "bottom up");
+        releaseSurface(floor);
+    }
 }
 
 TEST(BitmapFile, BrokenOrOverclaimingFilesGiveNoSurface) {
