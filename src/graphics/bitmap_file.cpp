@@ -1,5 +1,6 @@
 #include "graphics/bitmap_file.h"
 
+#include <cstddef>
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -35,6 +36,24 @@ bool knownDepth(std::uint32_t bits) {
 
 std::uint64_t rowBytes(std::int64_t width, std::uint32_t bits) {
     return ((static_cast<std::uint64_t>(width) * bits + 31) / 32) * 4;
+}
+
+// A file's first bytes, enough for the headers and the bit-field masks, and its size.
+struct FileHead {
+    unsigned char bytes[kFileHeaderSize + kInfoHeaderSize + 12] = {};
+    std::size_t length = 0;
+    std::uint64_t size = 0;
+};
+
+bool readHead(const char* path, FileHead& head) {
+    if (path == nullptr) return false;
+    File file(std::fopen(path, "rb"));
+    if (!file) return false;
+    head.length = std::fread(head.bytes, 1, sizeof head.bytes, file.get());
+    if (std::fseek(file.get(), 0, SEEK_END) != 0) return false;
+    const long size = std::ftell(file.get());
+    head.size = static_cast<std::uint64_t>(size);
+    return size >= 0;
 }
 
 } // namespace
@@ -96,15 +115,31 @@ bool rgb565Layout(const unsigned char* header, std::uint64_t headerLength, std::
 }
 
 const char* bitmapFileFault(const char* path) {
-    if (path == nullptr) return "no file name";
+    FileHead head;
+    if (!readHead(path, head)) return path == nullptr ? "no file name" : "cannot be read";
+    return bitmapHeaderFault(head.bytes, head.length, head.size);
+}
+
+bool rgb565FileLayout(const char* path, Rgb565Layout& layout) {
+    FileHead head;
+    return readHead(path, head) && rgb565Layout(head.bytes, head.length, head.size, layout);
+}
+
+bool readRgb565Pixels(const char* path, const Rgb565Layout& layout, unsigned char* pixels,
+                      std::ptrdiff_t pitch) {
+    if (path == nullptr) return false;
     File file(std::fopen(path, "rb"));
-    if (!file) return "cannot be read";
-    unsigned char header[kFileHeaderSize + kInfoHeaderSize] = {};
-    const std::size_t length = std::fread(header, 1, sizeof header, file.get());
-    if (std::fseek(file.get(), 0, SEEK_END) != 0) return "cannot be read";
-    const long size = std::ftell(file.get());
-    if (size < 0) return "cannot be read";
-    return bitmapHeaderFault(header, length, static_cast<std::uint64_t>(size));
+    if (!file || std::fseek(file.get(), static_cast<long>(layout.offset), SEEK_SET) != 0)
+        return false;
+    const std::size_t rowBytes = static_cast<std::size_t>(layout.width) * 2;
+    const auto padding = static_cast<long>(layout.rowStride - rowBytes);
+    for (int stored = 0; stored < layout.height; ++stored) {
+        const int row = layout.topDown ? stored : layout.height - 1 - stored;
+        if (std::fread(pixels + row * pitch, 1, rowBytes, file.get()) != rowBytes ||
+            std::fseek(file.get(), padding, SEEK_CUR) != 0)
+            return false;
+    }
+    return true;
 }
 
 bool writeBitmapFile(const char* path, int width, int height, const std::uint32_t* rgb) {

@@ -1,6 +1,7 @@
 #pragma once
 // The Windows bitmap file format, the parts the game needs beyond SDL's reader: a check of a
 // file's header before anything is allocated for it, and a plain 24-bit writer.
+#include <cstddef>
 #include <cstdint>
 
 // Largest width or height a picture of the game may have.
@@ -34,6 +35,14 @@ struct Rgb565Layout {
 // bitmapHeaderFault and describes such pixels; false for any other file.
 bool rgb565Layout(const unsigned char* header, std::uint64_t headerLength, std::uint64_t fileSize,
                   Rgb565Layout& layout);
+
+// As rgb565Layout, on the file at path.
+bool rgb565FileLayout(const char* path, Rgb565Layout& layout);
+
+// Reads the pixels of a file with that layout into rows pitch bytes apart, top row first.
+// False when the file cannot be read to its last row.
+bool readRgb565Pixels(const char* path, const Rgb565Layout& layout, unsigned char* pixels,
+                      std::ptrdiff_t pitch);
 
 // Writes a bottom-up 24-bit bitmap of width x height pixels given as 0xRRGGBB, rows top
 // first. False when the file cannot be written or a side is not above 0.

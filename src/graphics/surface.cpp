@@ -6,42 +6,24 @@
 #include "graphics/surface_local.h"
 #include "platform/log.h"
 
-#include <cstdio>
 #include <cstring>
-#include <memory>
 
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
 
 // A picture of a large page or more already in the display's format, read row by row into a
 // surface on large pages; null for any other file, which SDL's reader then takes. SDL would
 // first zero a buffer of its own and the pixels would then be copied once more.
 SDL_Surface* readLargeDisplayBitmap(const char* fileName) {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(fileName, "rb"));
-    if (!file) return nullptr;
-    unsigned char header[66] = {};
-    const std::size_t length = std::fread(header, 1, sizeof header, file.get());
-    if (std::fseek(file.get(), 0, SEEK_END) != 0) return nullptr;
-    const long size = std::ftell(file.get());
     Rgb565Layout layout{};
-    if (size < 0 || !rgb565Layout(header, length, static_cast<std::uint64_t>(size), layout) ||
-        layout.rowStride * static_cast<std::uint64_t>(layout.height) < kLargePageBytes ||
-        std::fseek(file.get(), static_cast<long>(layout.offset), SEEK_SET) != 0)
+    if (!rgb565FileLayout(fileName, layout) ||
+        layout.rowStride * static_cast<std::uint64_t>(layout.height) < kLargePageBytes)
         return nullptr;
     SDL_Surface* surface = createLargePageSurface(layout.width, layout.height, kDisplayFormat);
     if (surface == nullptr) return nullptr;
-    const std::size_t rowBytes = static_cast<std::size_t>(layout.width) * 2;
-    for (int stored = 0; stored < layout.height; ++stored) {
-        const int row = layout.topDown ? stored : layout.height - 1 - stored;
-        auto* pixels = static_cast<Uint8*>(surface->pixels) + std::size_t(row) * surface->pitch;
-        if (std::fread(pixels, 1, rowBytes, file.get()) != rowBytes ||
-            std::fseek(file.get(), static_cast<long>(layout.rowStride - rowBytes), SEEK_CUR) != 0) {
-            freeSurface(surface);
-            return nullptr;
-        }
+    if (!readRgb565Pixels(fileName, layout, static_cast<unsigned char*>(surface->pixels),
+                          surface->pitch)) {
+        freeSurface(surface);
+        return nullptr;
     }
     return surface;
 }
