@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr std::size_t kLargePage = kLargePageBytes;
-
 std::size_t roundUp(std::size_t bytes, std::size_t unit) {
     return (bytes + unit - 1) / unit * unit;
 }
@@ -18,19 +16,19 @@ std::size_t roundUp(std::size_t bytes, std::size_t unit) {
 // The length of the mapping behind a surface's pixels: whole large pages.
 std::size_t mappedBytes(const SDL_Surface* surface) {
     return roundUp(static_cast<std::size_t>(surface->pitch) * static_cast<std::size_t>(surface->h),
-                   kLargePage);
+                   kLargePageBytes);
 }
 
 // Whole large pages of zeroed memory starting on a large-page boundary, or null. The
 // mapping is made one page longer and its ragged ends given back, since mmap only promises
 // the alignment of an ordinary page.
 void* mapLargePages(std::size_t bytes) {
-    const std::size_t padded = bytes + kLargePage;
+    const std::size_t padded = bytes + kLargePageBytes;
     void* mapped =
         mmap(nullptr, padded, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (mapped == MAP_FAILED) return nullptr;
     const auto start = reinterpret_cast<std::uintptr_t>(mapped);
-    const std::uintptr_t aligned = roundUp(start, kLargePage);
+    const std::uintptr_t aligned = roundUp(start, kLargePageBytes);
     if (aligned > start) munmap(mapped, aligned - start);
     const std::size_t tail = start + padded - (aligned + bytes);
     if (tail > 0) munmap(reinterpret_cast<void*>(aligned + bytes), tail);
@@ -48,8 +46,8 @@ SDL_Surface* createLargePageSurface(int width, int height, Uint32 format) {
         width > std::numeric_limits<int>::max() / bytesPerPixel - 3)
         return nullptr;
     const int pitch = (width * bytesPerPixel + 3) & ~3;
-    const std::size_t bytes =
-        roundUp(static_cast<std::size_t>(pitch) * static_cast<std::size_t>(height), kLargePage);
+    const std::size_t bytes = roundUp(
+        static_cast<std::size_t>(pitch) * static_cast<std::size_t>(height), kLargePageBytes);
     void* pixels = mapLargePages(bytes);
     if (pixels == nullptr) return nullptr;
     SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
@@ -66,7 +64,7 @@ SDL_Surface* createLargePageSurface(int width, int height, Uint32 format) {
 SDL_Surface* moveToLargePages(SDL_Surface* surface) {
     if (surface == nullptr || surface->userdata != nullptr ||
         static_cast<std::size_t>(surface->pitch) * static_cast<std::size_t>(surface->h) <
-            kLargePage)
+            kLargePageBytes)
         return surface;
     SDL_Surface* moved = createLargePageSurface(surface->w, surface->h, surface->format->format);
     if (moved == nullptr) return surface;
