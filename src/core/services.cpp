@@ -1,5 +1,6 @@
 #include "core/services.h"
 
+#include "core/frame_trace.h"
 #include "graphics/display.h"
 #include "graphics/screenshot.h"
 #include "graphics/sprite_registry.h"
@@ -49,10 +50,12 @@ void initPlatform() {
     logMessage("Init. Direct Input");
     hideMouseCursor();
     startGamepads();
+    openFrameTrace();
     updateClock();
 }
 
 void shutdownPlatform() {
+    closeFrameTrace();
     stopGamepads();
     shutdownSound();
     releaseRegistry();
@@ -66,6 +69,7 @@ void shutdownPlatform() {
 void pumpMessages() {
     updateClock();
     flipDisplay();
+    traceFrame();
     pumpEvents();
     if (takeScreenshotRequest()) saveScreenshot();
     if (playerAway()) sitOutAbsence();

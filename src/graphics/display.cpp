@@ -129,6 +129,10 @@ void flipDisplay() {
     if (display.backBuffer != nullptr && display.presenting) presentFrame(display.backBuffer);
 }
 
+std::int64_t lastFlipTime() {
+    return lastPresentTime();
+}
+
 bool clearScreen(std::uint32_t pixelValue) {
     if (display.backBuffer == nullptr) return false;
     noteBlit(BlitRecord{nullptr, SourceRect{}, 0, 0, false, pixelValue});

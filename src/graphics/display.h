@@ -27,6 +27,10 @@ void releaseDisplay();
 // Shows the back buffer in the window, scaled and letterboxed. Waits for the next refresh.
 void flipDisplay();
 
+// The system's monotonic clock (CLOCK_MONOTONIC) in nanoseconds when the last flip's present
+// returned; 0 before the first one and when nothing is presented.
+std::int64_t lastFlipTime();
+
 // Fills the whole back buffer with one raw pixel value. False when not set up.
 bool clearScreen(std::uint32_t pixelValue);
 

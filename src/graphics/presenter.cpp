@@ -1,14 +1,18 @@
 #include "graphics/presenter_local.h"
 
+#include "graphics/frame_pacer.h"
 #include "graphics/present_layout.h"
 #include "graphics/surface_local.h"
 #include "platform/log.h"
 
+#include <cerrno>
+#include <chrono>
+#include <ctime>
 #include <string_view>
 
 namespace {
 
-constexpr int kDefaultRefreshRate = 60;
+constexpr int kPresentsPerRefreshRead = 60;
 
 struct Presenter {
     SDL_Window* window = nullptr;
@@ -19,9 +23,11 @@ struct Presenter {
     int frameWidth = 0;
     int frameHeight = 0;
     Uint32 frameFormat = kDisplayFormat; // of the frame texture
-    bool rendererSyncs = false;          // the renderer waits for the refresh itself
     bool pacing = true;
-    Uint64 lastFlip = 0;
+    int refresh = 0; // Hz as the display reports it, 0 when unknown
+    int presentsSinceRefreshRead = 0;
+    FramePacer pacer;
+    std::int64_t lastPresented = 0; // steady clock, nanoseconds
 };
 
 // constinit: the game's start-up runs while globals are being built, so this must be in
@@ -83,7 +89,8 @@ int refreshRate() {
 }
 
 // A renderer may claim vsync and still not wait: an OpenGL one whose swap interval stayed 0
-// (seen on Xvfb), or the software one. Only a wait we can confirm is trusted.
+// (seen on Xvfb), or the software one. Only a wait we can confirm is trusted; the pacer
+// watches the rest.
 bool rendererReallySyncs() {
     SDL_RendererInfo info;
     if (SDL_GetRendererInfo(presenter.renderer, &info) != 0 ||
@@ -96,27 +103,42 @@ bool rendererReallySyncs() {
 
 void applyPacing() {
     if (presenter.renderer == nullptr) return;
+    presenter.refresh = refreshRate();
     SDL_RenderSetVSync(presenter.renderer, presenter.pacing ? 1 : 0);
-    presenter.rendererSyncs = rendererReallySyncs();
+    presenter.pacer.reset(presenter.refresh, presenter.pacing && rendererReallySyncs());
+    // The clock paces: a present that waits as well could only hold the game back.
+    if (!presenter.pacer.pacedByDisplay()) SDL_RenderSetVSync(presenter.renderer, 0);
 }
 
-// Without vsync the flip itself waits until one refresh period has passed since the last
-// one, as a flip that waits for the display would.
-void waitForRefresh() {
-    int rate = refreshRate();
-    if (rate == 0) rate = kDefaultRefreshRate;
-    const Uint64 frequency = SDL_GetPerformanceFrequency();
-    const Uint64 period = frequency / static_cast<Uint64>(rate);
-    const Uint64 due = presenter.lastFlip + period;
-    for (Uint64 current = SDL_GetPerformanceCounter(); presenter.lastFlip != 0 && current < due;
-         current = SDL_GetPerformanceCounter()) {
-        const Uint64 millisecondsLeft = (due - current) * 1000 / frequency;
-        if (millisecondsLeft > 1) SDL_Delay(static_cast<Uint32>(millisecondsLeft - 1));
+std::int64_t monotonicNow() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// Sleeps on the monotonic clock, the one steady_clock reads, until the given moment.
+void sleepUntil(std::int64_t wake) {
+    timespec until{static_cast<time_t>(wake / FramePacer::kSecond),
+                   static_cast<long>(wake % FramePacer::kSecond)};
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, nullptr) == EINTR) {}
+}
+
+// After the present: wait until shortly before the next frame is due, so that the next pass
+// reads its keys and draws as late as it safely can.
+void paceAfterPresent(std::int64_t ready) {
+    // The display the window is on may have changed; its refresh is read again now and then.
+    if (++presenter.presentsSinceRefreshRead >= kPresentsPerRefreshRead) {
+        presenter.presentsSinceRefreshRead = 0;
+        if (refreshRate() != presenter.refresh) applyPacing();
     }
-    // Counting from when the flip was due, not from when the wait ended, keeps the rate exact:
-    // oversleeping one period shortens the next. A flip a whole period late starts afresh.
-    const Uint64 flipped = SDL_GetPerformanceCounter();
-    presenter.lastFlip = presenter.lastFlip != 0 && flipped - due < period ? due : flipped;
+    const bool byDisplay = presenter.pacer.pacedByDisplay();
+    const std::int64_t wake = presenter.pacer.afterPresent(ready, presenter.lastPresented);
+    if (byDisplay && !presenter.pacer.pacedByDisplay()) {
+        logMessage("Display: the renderer's wait for the refresh does not wait; the game "
+                   "keeps its own time");
+        SDL_RenderSetVSync(presenter.renderer, 0);
+    }
+    sleepUntil(wake);
 }
 
 // The render target for the whole-multiple step, made again only when the factor changes.
@@ -193,8 +215,14 @@ void presentFrame(const SDL_Surface* frame) {
     SDL_RenderClear(presenter.renderer);
     const SDL_Rect target{layout.x, layout.y, layout.width, layout.height};
     SDL_RenderCopy(presenter.renderer, source, nullptr, &target);
-    if (presenter.pacing && !presenter.rendererSyncs) waitForRefresh();
+    const std::int64_t ready = monotonicNow();
     SDL_RenderPresent(presenter.renderer);
+    presenter.lastPresented = monotonicNow();
+    if (presenter.pacing) paceAfterPresent(ready);
+}
+
+std::int64_t lastPresentTime() {
+    return presenter.lastPresented;
 }
 
 void setPresenterPacing(bool on) {

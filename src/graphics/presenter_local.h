@@ -3,6 +3,8 @@
 // library only.
 #include <SDL.h>
 
+#include <cstdint>
+
 // Makes a renderer and the frame texture for the window. False when the window cannot
 // present; the back buffer is then drawn into but never shown.
 bool openPresenter(SDL_Window* window, int frameWidth, int frameHeight);
@@ -13,6 +15,9 @@ void closePresenter();
 // Uploads the frame, draws it scaled and letterboxed and shows it, paced to the display's
 // refresh when pacing is on. Does nothing without a renderer.
 void presentFrame(const SDL_Surface* frame);
+
+// The monotonic clock in nanoseconds when the last present returned; 0 before the first.
+std::int64_t lastPresentTime();
 
 // Turns waiting for the display's refresh on or off.
 void setPresenterPacing(bool on);

@@ -23,6 +23,13 @@ class SteadyClockSource final : public ClockSource {
 // The origin lies this far before startClock, so that 0 stays in the past.
 constexpr double kOriginMs = 60000.0;
 
+// The most one pass may advance the game. A longer gap between two samples is a stall (a
+// suspended machine, a stopped process, a driver that blocked): moving everything by seconds
+// of velocity in one pass would throw it through walls and out of the arena, so the rest of
+// the gap is left out as time away.
+constexpr std::uint64_t kLongestPassMs = 250;
+constexpr unsigned kStartUpSamples = 2;
+
 struct FrameClock {
     int mode = 0;
     std::uint64_t counterFrequency = 0;
@@ -30,6 +37,7 @@ struct FrameClock {
     std::uint64_t currentCount = 0; // the latest raw sample
     std::uint64_t awayCounts = 0;   // time spent held, left out of every sample
     std::uint64_t heldAt = 0;       // the source's count when the clock was held
+    unsigned samples = 0;           // updateClock calls since startClock
     float nowValue = 0.0f;
     float frameTimeValue = 0.0f;
 };
@@ -63,6 +71,28 @@ std::uint64_t countsBetween(std::uint64_t earlier, std::uint64_t later) {
     return later - earlier;
 }
 
+std::uint64_t longestPassCounts() {
+    if (frameClock.mode == 0) return kLongestPassMs;
+    return frameClock.counterFrequency / 1000 * kLongestPassMs +
+           frameClock.counterFrequency % 1000 * kLongestPassMs / 1000;
+}
+
+// A sample too far after the previous one is brought back to the longest pass; the rest
+// becomes time away, left out of this sample and every later one. The first two samples span
+// the start-up (the services, then the loading): they are held to the longest pass like any
+// other, but loading is work, not a stall, so the log says nothing of them.
+std::uint64_t withoutStall(std::uint64_t previous, std::uint64_t current) {
+    const std::uint64_t gap = countsBetween(previous, current);
+    const std::uint64_t longest = longestPassCounts();
+    if (gap <= longest) return current;
+    const std::uint64_t excess = gap - longest;
+    frameClock.awayCounts += excess;
+    if (frameClock.samples > kStartUpSamples)
+        logMessage("Clock: the game stood still for %.0f ms and goes on as if %u ms had passed",
+                   countsToMs(gap), static_cast<unsigned>(kLongestPassMs));
+    return current - excess;
+}
+
 } // namespace
 
 void setClockSource(const ClockSource* replacement) {
@@ -87,8 +117,9 @@ void startClock() {
 }
 
 void updateClock() {
+    ++frameClock.samples;
     const std::uint64_t previous = frameClock.currentCount;
-    const std::uint64_t current = rawSample();
+    const std::uint64_t current = withoutStall(previous, rawSample());
     frameClock.currentCount = current;
     // Equal samples keep the last frame time: a pass never reports 0 once time has moved.
     if (current != previous)

@@ -25,7 +25,10 @@ void setClockSource(const ClockSource* source);
 void startClock();
 
 // Takes this pass's sample. now() advances to it; frameTime() becomes the time since the
-// previous sample, or keeps its value when the timer has not advanced.
+// previous sample, or keeps its value when the timer has not advanced. A gap of more than
+// 250 ms is a stall: the game advances by 250 ms, the rest is left out as time away, and
+// the log says how long it stood still (except for the first two samples, which span the
+// start-up's own work).
 void updateClock();
 
 // The player is away: the time from here to resumeClock counts for nothing, neither in now()

@@ -16,6 +16,7 @@ struct PumpState {
     bool focused = false;
     bool minimised = false;
     bool pauseWhenAway = true;
+    std::uint64_t keyPresses = 0;
 };
 
 constinit PumpState pump;
@@ -56,7 +57,9 @@ void noteWindowEvent(const SDL_WindowEvent& window) {
 void dispatch(const SDL_Event& event) {
     switch (event.type) {
     case SDL_KEYDOWN: // automatic repeats arrive here too and hold the key again
-        if (!windowChord(event.key)) pressKey(setOneCode(event.key.keysym.scancode));
+        if (windowChord(event.key)) break;
+        pressKey(setOneCode(event.key.keysym.scancode));
+        if (event.key.repeat == 0) ++pump.keyPresses;
         break;
     case SDL_KEYUP:
         releaseKey(setOneCode(event.key.keysym.scancode));
@@ -107,6 +110,10 @@ void waitWhileAway() {
     while (playerAway() && !pump.quit && SDL_WaitEvent(&event) != 0)
         dispatch(event);
     releaseAllKeys();
+}
+
+std::uint64_t keyPressesDelivered() {
+    return pump.keyPresses;
 }
 
 void setPauseWhenAway(bool on) {

@@ -1,6 +1,7 @@
 #pragma once
 // The window's event queue: key presses and releases and the gamepads into the key table, the
 // window's own chords, its focus, and the window manager's close request.
+#include <cstdint>
 
 // Drains every pending window event without waiting, or stops at the one that takes the
 // player away. Key states change only here and in waitWhileAway. Alt+Enter and F11 switch the
@@ -23,6 +24,9 @@ bool playerAway();
 // Sleeps on the event queue until the player is back or asks to quit, then releases every
 // key, so nothing held before or during the absence stays down.
 void waitWhileAway();
+
+// How many key presses (not automatic repeats) have reached the key table since start-up.
+std::uint64_t keyPressesDelivered();
 
 // Off: the window never counts as away. The simulator, which nobody watches, turns it off.
 void setPauseWhenAway(bool on);

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 class ClockTest : public ::testing::Test {
@@ -107,6 +109,41 @@ TEST_F(ClockTest, TimeAwayCountsForNothing) {
         source.advance(16);
         updateClock();
         EXPECT_FLOAT_EQ(frameTime(), 16.0f);
+    }
+}
+
+// A stall advances the game by 250 ms and no more, on both timers and across the wrap; the
+// rest is left out of every later sample, and the log says how long the game stood still.
+// Gaps up to 250 ms pass unchanged, and a long start-up is held to 250 ms without a line.
+TEST_F(ClockTest, AStallAdvancesTheGameByAQuarterSecond) {
+    const struct {
+        std::uint64_t frequency, start;
+    } cases[] = {{1'000'000, 0}, {1'000'000'000, 0}, {0, 0xFFFFF000u}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.frequency);
+        ManualClockSource source(c.frequency, c.start);
+        start(source);
+        source.advance(400); // the services start slowly
+        updateClock();
+        EXPECT_FLOAT_EQ(now(), 60250.0f);
+        source.advance(250);
+        updateClock();
+        EXPECT_FLOAT_EQ(frameTime(), 250.0f);
+        source.advance(3000);
+        updateClock();
+        EXPECT_FLOAT_EQ(frameTime(), 250.0f);
+        EXPECT_FLOAT_EQ(now(), 60750.0f);
+        source.advance(16);
+        updateClock();
+        EXPECT_FLOAT_EQ(frameTime(), 16.0f);
+        EXPECT_FLOAT_EQ(now(), 60766.0f);
+        const std::string log = readFile(kLogFileName);
+        EXPECT_NE(log.find("Clock: the game stood still for 3000 ms and goes on as if 250 ms "
+                           "had passed\n"),
+                  std::string::npos)
+            << log;
+        EXPECT_EQ(log.find("stood still for 400"), std::string::npos);
+        EXPECT_EQ(log.find("stood still for 250"), std::string::npos);
     }
 }
 

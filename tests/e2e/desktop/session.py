@@ -6,21 +6,32 @@ import subprocess
 import tempfile
 import time
 
+from desktop.displays import xorg_command
+
 TITLE = "Quorvish Blemp by Tallowfork"
 
 
 class Desktop:
-    """An Xvfb of the given size; with_manager adds openbox, which honours full-screen requests,
-    window modes and focus as a desktop does."""
+    """An Xvfb of the given size, or with refresh an Xorg of 1024x768 at that many Hz (its dummy
+    driver, root only); with_manager adds openbox, which honours full-screen requests, window
+    modes and focus as a desktop does."""
 
-    def __init__(self, size, with_manager=True):
+    def __init__(self, size, with_manager=True, refresh=None):
         read_end, write_end = os.pipe()
-        self.server = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp", "-screen", "0", f"{size}x24"],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self._temp = tempfile.TemporaryDirectory(prefix="quorvish-x-")
+        if refresh is None:
+            command = ["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp", "-screen", "0",
+                       f"{size}x24"]
+        else:
+            command = xorg_command(refresh, write_end, self._temp.name)
+        self.server = subprocess.Popen(command, pass_fds=(write_end,), stdout=subprocess.DEVNULL,
+                                       stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as ready:
-            self.display = ":" + ready.readline().strip()
+            number = ready.readline().strip()
+        if not number:
+            raise RuntimeError(f"the X server did not start: {command[0]}")
+        self.display = ":" + number
         self.env = dict(os.environ, DISPLAY=self.display)
         self.env.pop("SDL_VIDEODRIVER", None)
         self.env.pop("WAYLAND_DISPLAY", None)
@@ -79,17 +90,18 @@ class Desktop:
             if process is not None and process.poll() is None:
                 process.kill()
                 process.wait()
+        self._temp.cleanup()
 
 
 class Game:
     """The real binary in a fresh folder that links the built game's assets."""
 
-    def __init__(self, desktop, game_dir, sound_conf=None):
+    def __init__(self, desktop, game_dir, sound_conf=None, env=None):
         self._temp = tempfile.TemporaryDirectory(prefix="quorvish-desktop-e2e-")
         self.folder = self._temp.name
         for item in ("quorvish-blemp", "images", "sounds"):
             os.symlink(os.path.join(os.path.abspath(game_dir), item), os.path.join(self.folder, item))
-        env = dict(desktop.env, ALSOFT_DRIVERS="null")
+        env = dict(desktop.env, ALSOFT_DRIVERS="null", **(env or {}))
         if sound_conf is not None:
             with open(os.path.join(self.folder, "alsoft.conf"), "w") as f:
                 f.write(sound_conf)
