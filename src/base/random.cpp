@@ -13,3 +13,7 @@ int nextRandom() {
 void seedRandom(std::uint32_t seed) {
     state = seed;
 }
+
+std::uint32_t randomState() {
+    return state;
+}

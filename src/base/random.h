@@ -10,3 +10,6 @@ int nextRandom();
 
 // Sets the state; the next nextRandom continues from it.
 void seedRandom(std::uint32_t seed);
+
+// The state itself, for the record of a run.
+std::uint32_t randomState();

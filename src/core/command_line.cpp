@@ -5,7 +5,8 @@
 
 namespace {
 
-constexpr const char* kUsage = "usage: quorvish-blemp [--help | --version]";
+constexpr const char* kUsage =
+    "usage: quorvish-blemp [--record FILE | --playdemo FILE | --help | --version]";
 
 constexpr const char* kHelp =
     "A top-down action game: one hero, sixty enemies, a walled arena. Run with no argument\n"
@@ -18,6 +19,10 @@ constexpr const char* kHelp =
     "X/Y or the shoulders the weapons, Start take a menu entry, Back quit. The game pauses\n"
     "while its window is minimised or another window has the focus.\n"
     "\n"
+    "--record FILE plays as usual and records the game as a demo into FILE; --playdemo FILE\n"
+    "plays a demo back in the window (Escape ends it) and prints whether it played exactly as\n"
+    "recorded: exit code 0 if so, 1 if not, 2 for a file that is not a demo of this version.\n"
+    "\n"
     "Its images/ and sounds/ are read from the working folder, the binary's folder or\n"
     "../share/quorvish-blemp beside the binary, the first that holds them. The log,\n"
     "sys_debug.log, is written in the working folder when that is the game's folder, and\n"
@@ -25,11 +30,14 @@ constexpr const char* kHelp =
 
 } // namespace
 
-Command readCommandLine(int argc, const char* const* argv) {
-    if (argc <= 1) return Command::kPlay;
-    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) return Command::kVersion;
-    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) return Command::kHelp;
-    return Command::kUsage;
+Arguments readCommandLine(int argc, const char* const* argv) {
+    if (argc <= 1) return {};
+    const char* first = argv[1];
+    if (argc == 2 && std::strcmp(first, "--version") == 0) return {Command::kVersion};
+    if (argc == 2 && std::strcmp(first, "--help") == 0) return {Command::kHelp};
+    if (argc == 3 && std::strcmp(first, "--record") == 0) return {Command::kRecord, argv[2]};
+    if (argc == 3 && std::strcmp(first, "--playdemo") == 0) return {Command::kPlayDemo, argv[2]};
+    return {Command::kUsage};
 }
 
 int answerCommand(Command command, int argc, const char* const* argv) {
@@ -41,6 +49,8 @@ int answerCommand(Command command, int argc, const char* const* argv) {
         std::printf("%s\n%s\n\n%s", versionLine(), kUsage, kHelp);
         return 0;
     case Command::kPlay:
+    case Command::kRecord:
+    case Command::kPlayDemo:
     case Command::kUsage:
         break;
     }
@@ -51,4 +61,8 @@ int answerCommand(Command command, int argc, const char* const* argv) {
 
 const char* versionLine() {
     return "quorvish-blemp " QUORVISH_VERSION;
+}
+
+const char* gameVersion() {
+    return QUORVISH_VERSION;
 }

@@ -29,6 +29,9 @@ class Core {
     // the loop is over. The simulator drives and times the loop through this.
     bool updateScreens();
 
+    // False when start-up found no display to show the game on.
+    bool startedUp() const { return started; }
+
     // A LoopState value. The screens' int results are stored as 16-bit values.
     std::int16_t loopState = 0;
 

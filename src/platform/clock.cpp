@@ -148,3 +148,15 @@ float frameTime() {
 int clockMode() {
     return frameClock.mode;
 }
+
+std::uint64_t clockFrequency() {
+    return frameClock.mode == 1 ? frameClock.counterFrequency : 0;
+}
+
+std::uint64_t clockStartCount() {
+    return frameClock.startCount;
+}
+
+std::uint64_t clockSampleCount() {
+    return frameClock.currentCount;
+}

@@ -47,3 +47,11 @@ float frameTime();
 
 // 1 when the high-resolution counter is in use, 0 on the millisecond timer.
 int clockMode();
+
+// What a demo records of the clock: the counts per second (0 on the millisecond timer), the
+// raw count at startClock, and this pass's sample as the raw count that now() and frameTime()
+// are worked out from, time away and stalls already left out. A source that hands back the
+// same counts gives bit-identical now() and frameTime().
+std::uint64_t clockFrequency();
+std::uint64_t clockStartCount();
+std::uint64_t clockSampleCount();

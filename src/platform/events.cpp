@@ -58,11 +58,11 @@ void dispatch(const SDL_Event& event) {
     switch (event.type) {
     case SDL_KEYDOWN: // automatic repeats arrive here too and hold the key again
         if (windowChord(event.key)) break;
-        pressKey(setOneCode(event.key.keysym.scancode));
+        keyFromOutside(setOneCode(event.key.keysym.scancode), true);
         if (event.key.repeat == 0) ++pump.keyPresses;
         break;
     case SDL_KEYUP:
-        releaseKey(setOneCode(event.key.keysym.scancode));
+        keyFromOutside(setOneCode(event.key.keysym.scancode), false);
         break;
     case SDL_WINDOWEVENT:
         noteWindowEvent(event.window);
@@ -89,6 +89,10 @@ void pumpEvents() {
     SDL_Event event;
     while (!playerAway() && SDL_PollEvent(&event) != 0)
         dispatch(event);
+}
+
+void requestQuit() {
+    pump.quit = true;
 }
 
 bool quitRequested() {

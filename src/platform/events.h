@@ -11,6 +11,9 @@ void pumpEvents();
 // True once a request to close the window (window manager, logout) has arrived.
 bool quitRequested();
 
+// A request to close the game, as the window manager's would be; for a demo's playback.
+void requestQuit();
+
 // Forgets every request and the focus, for a fresh start of the services.
 void resetEvents();
 

@@ -74,8 +74,8 @@ HeldCodes heldCodes(const Pad& pad) {
 // Sends the key table the difference between what the pad held and what it holds now.
 void sendChanges(const HeldCodes& before, const HeldCodes& after) {
     for (std::size_t code = 1; code < before.size(); ++code) {
-        if (after[code] && !before[code]) pressKey(static_cast<int>(code));
-        if (before[code] && !after[code]) releaseKey(static_cast<int>(code));
+        if (after[code] && !before[code]) keyFromOutside(static_cast<int>(code), true);
+        if (before[code] && !after[code]) keyFromOutside(static_cast<int>(code), false);
     }
 }
 

@@ -9,6 +9,7 @@ namespace {
 // constinit: the game's start-up runs while globals are being built, so this must be in
 // place before any constructor runs.
 constinit std::array<KeyEntry, 256> keys{};
+constinit OutsideKeyFilter outsideFilter = nullptr;
 
 KeyEntry& entry(int scanCode) {
     return keys[static_cast<std::uint8_t>(scanCode)];
@@ -56,9 +57,23 @@ void releaseKey(int scanCode) {
     entry(scanCode).pressed = 0;
 }
 
+void keyFromOutside(int scanCode, bool down) {
+    if ((scanCode & 0xFF) == 0) return;
+    if (outsideFilter != nullptr && !outsideFilter(scanCode & 0xFF, down)) return;
+    if (down) {
+        pressKey(scanCode);
+    } else {
+        releaseKey(scanCode);
+    }
+}
+
 void releaseAllKeys() {
-    for (KeyEntry& key : keys)
-        key.pressed = 0;
+    for (const KeyEntry& key : keys)
+        if (key.pressed != 0) keyFromOutside(key.scanCode, false);
+}
+
+void setOutsideKeyFilter(OutsideKeyFilter filter) {
+    outsideFilter = filter;
 }
 
 const KeyEntry& keyEntry(int scanCode) {

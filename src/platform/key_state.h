@@ -39,8 +39,18 @@ void pressKey(int scanCode);
 // A key-up message: releases the key. Code 0 changes nothing.
 void releaseKey(int scanCode);
 
-// Releases every key, keeping the press times.
+// A key change that came from outside the game (the keyboard, a pad, the release of every key
+// after time away): it goes to the table through pressKey or releaseKey unless the filter
+// says otherwise. A demo records these, and plays its own back in their place.
+void keyFromOutside(int scanCode, bool down);
+
+// Releases, from outside, every key that is held, keeping the press times.
 void releaseAllKeys();
+
+// Sees every key change from outside first; returns false to keep it from the table. Null,
+// the default, lets every change through.
+using OutsideKeyFilter = bool (*)(int scanCode, bool down);
+void setOutsideKeyFilter(OutsideKeyFilter filter);
 
 // The whole entry, for tests and the simulator.
 const KeyEntry& keyEntry(int scanCode);

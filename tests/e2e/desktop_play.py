@@ -3,7 +3,7 @@
 
     desktop_play.py GAME_DIR X_SCREEN_TOOL SHOT_DIR CASE
 
-CASE is one of: window-toggle, away-pause, display-loss, pass-rate, stall. Screenshots and the recorded mix are
+CASE is one of: window-toggle, away-pause, display-loss, pass-rate, stall, demo. Screenshots and the recorded mix are
 kept in SHOT_DIR for a person to look at.
 """
 import os
@@ -13,6 +13,7 @@ sys.dont_write_bytecode = True  # the checks run from the source tree and leave 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from desktop.cases import away_pause, display_loss, window_toggle  # noqa: E402
+from desktop.demos import record_and_replay  # noqa: E402
 from desktop.pacing import pass_rate_case, stall  # noqa: E402
 from sim.checks import case_main  # noqa: E402
 
@@ -22,6 +23,7 @@ CASES = {
     "display-loss": display_loss,
     "pass-rate": pass_rate_case,
     "stall": stall,
+    "demo": record_and_replay,
 }
 
 

@@ -123,14 +123,14 @@ TEST_F(WorldTest, TheViewFollowsTheHerosCornerAndAHeroPastTheEdgesIsPutBackAndRe
 }
 
 TEST_F(WorldTest, TheLevelMusicStartsOnceAndTheTauntPlaysAfterTenSecondsOfPasses) {
-    EXPECT_EQ(pass(500), 1);
+    EXPECT_EQ(pass(250), 1);
     EXPECT_TRUE(soundPlaying(world->levelMusic));
     const int sounds = soundManager().count;
-    for (int i = 2; i < 20; ++i) {
-        pass(500);
-        ASSERT_FALSE(soundPlaying(assets.meMarioSound)) << i * 500 << " ms";
+    for (int i = 2; i < 40; ++i) {
+        pass(250);
+        ASSERT_FALSE(soundPlaying(assets.meMarioSound)) << i * 250 << " ms";
     }
-    pass(500);
+    pass(250);
     EXPECT_TRUE(soundPlaying(assets.meMarioSound));
     EXPECT_EQ(soundManager().count, sounds);
 }

@@ -17,6 +17,7 @@ ALLOWED = {
     "collision": {"platform", "base"},
     "game": {"collision", "graphics", "sound", "platform", "base"},
     "core": {"game", "collision", "graphics", "sound", "platform", "base"},
+    "port": {"core", "game", "collision", "graphics", "sound", "platform", "base"},
 }
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([a-z_]+)/')
 

@@ -14,6 +14,8 @@
 #include "platform/clock.h"
 #include "platform/events.h"
 #include "platform/manual_clock.h"
+#include "port/demo_player.h"
+#include "port/demo_recorder.h"
 
 #include <chrono>
 #include <cstdio>
@@ -21,6 +23,7 @@
 #include <ctime>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -95,6 +98,8 @@ int main(int argc, char** argv) {
     // Outputs are named relative to where the simulator was started, the game runs in its dir.
     const std::filesystem::path startDir = std::filesystem::current_path();
     SimOptions resolved = *options;
+    for (std::string* file : {&resolved.replayFile, &resolved.recordFile})
+        if (!file->empty()) *file = std::filesystem::absolute(startDir / *file).string();
     for (auto* files : {&resolved.dumps, &resolved.shots, &resolved.blitLogs})
         for (auto& [pass, file] : *files)
             file = std::filesystem::absolute(startDir / file).string();
@@ -104,8 +109,23 @@ int main(int argc, char** argv) {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("ALSOFT_DRIVERS", "null", 0);
 
+    // A demo brings its own clock and keys; otherwise the manual clock and the key script.
+    std::optional<DemoPlayer> demo;
+    if (!resolved.replayFile.empty()) {
+        demo.emplace();
+        if (!demo->open(resolved.replayFile.c_str())) {
+            std::printf("%s\n", demo->verdict().c_str());
+            return DemoPlayer::kRefused;
+        }
+    }
+    std::optional<DemoRecorder> recorder;
+    if (!resolved.recordFile.empty()) {
+        recorder.emplace();
+        if (!recorder->open(resolved.recordFile.c_str()))
+            return fail("cannot write " + resolved.recordFile);
+    }
     ManualClockSource clock;
-    setClockSource(&clock);
+    if (!demo) setClockSource(&clock);
     PassStats stats;
     const auto startUp = std::chrono::steady_clock::now();
     const auto startUpProcessor = threadProcessorTime();
@@ -122,13 +142,21 @@ int main(int argc, char** argv) {
     if (options->soakSeed) player.emplace(*options->soakSeed);
 
     std::vector<BlitRecord> blits;
+    if (recorder) recorder->start();
     core->startLoop();
+    bool loopEnded = false;
     for (int pass = 1; pass <= options->passes; ++pass) {
-        sendKeys(keys, pass);
-        if (player) player->play(pass);
+        if (demo) {
+            if (!demo->beginPass()) break;
+        } else {
+            sendKeys(keys, pass);
+            if (player) player->play(pass);
+            clock.advance(options->frameMs);
+        }
         if (killsBefore(*options, pass)) killEveryEnemy();
-        clock.advance(options->frameMs);
         pumpMessages();
+        if (demo) demo->applyKeys();
+        if (recorder) recorder->notePass();
         blits.clear();
         const bool logged = options->blitLogs.count(pass) != 0;
         recordBlits(logged ? &blits : nullptr);
@@ -139,10 +167,22 @@ int main(int argc, char** argv) {
         if (pass >= options->statsFrom) stats.add(spent);
         if (player && core->loopState == kLoopGame) watch.sample();
         writeOutputs(resolved, *core, pass, blits);
-        if (!goOn) break;
+        if (recorder) recorder->afterPass(*core);
+        if (demo && !demo->endPass(*core)) break;
+        if (!goOn) {
+            loopEnded = true;
+            break;
+        }
+    }
+    int code = player ? judgeSoak(watch) : 0;
+    if (recorder && !recorder->finish(*core)) code = fail("cannot write " + resolved.recordFile);
+    if (demo) {
+        code = demo->finish(*core, loopEnded);
+        std::printf("%s\n", demo->verdict().c_str());
     }
     core.reset();
+    demo.reset();
     setClockSource(nullptr);
     if (options->stats) stats.print(stdout);
-    return player ? judgeSoak(watch) : 0;
+    return code;
 }

@@ -1,6 +1,7 @@
 #include "options.h"
 
 #include <charconv>
+#include <climits>
 #include <cstring>
 
 namespace {
@@ -67,6 +68,10 @@ std::optional<SimOptions> parseOptions(int argc, char** argv, std::string& error
             int seed = 0;
             ok = parseInt(value, seed) && seed >= 0;
             options.soakSeed = static_cast<unsigned>(seed);
+        } else if (flag == "--replay") {
+            options.replayFile = value;
+        } else if (flag == "--record") {
+            options.recordFile = value;
         } else if (flag == "--kill-enemies") {
             int pass = 0;
             ok = parseInt(value, pass) && pass >= 1;
@@ -80,8 +85,19 @@ std::optional<SimOptions> parseOptions(int argc, char** argv, std::string& error
             return std::nullopt;
         }
     }
+    // A demo's playback runs to its end unless told to stop sooner.
+    if (!options.replayFile.empty() && options.passes == 0) options.passes = INT_MAX;
     if (options.dir.empty() || options.passes <= 0) {
         error = "--dir and --passes are required";
+        return std::nullopt;
+    }
+    const bool ownInput = !options.keysFile.empty() || options.soakSeed.has_value();
+    if (!options.replayFile.empty() && (ownInput || !options.recordFile.empty())) {
+        error = "--replay takes its keys and clock from the demo alone";
+        return std::nullopt;
+    }
+    if (!options.recordFile.empty() && !options.killPasses.empty()) {
+        error = "--kill-enemies is no input a demo can record";
         return std::nullopt;
     }
     return options;

@@ -96,7 +96,7 @@ class Desktop:
 class Game:
     """The real binary in a fresh folder that links the built game's assets."""
 
-    def __init__(self, desktop, game_dir, sound_conf=None, env=None):
+    def __init__(self, desktop, game_dir, sound_conf=None, env=None, args=()):
         self._temp = tempfile.TemporaryDirectory(prefix="quorvish-desktop-e2e-")
         self.folder = self._temp.name
         for item in ("quorvish-blemp", "images", "sounds"):
@@ -107,8 +107,8 @@ class Game:
                 f.write(sound_conf)
             env.update(ALSOFT_DRIVERS="wave", ALSOFT_CONF=os.path.join(self.folder, "alsoft.conf"))
         with open(self.path("stderr.txt"), "w") as errors:
-            self.process = subprocess.Popen(["./quorvish-blemp"], cwd=self.folder, env=env,
-                                            stdout=subprocess.DEVNULL, stderr=errors)
+            self.process = subprocess.Popen(["./quorvish-blemp", *args], cwd=self.folder, env=env,
+                                            stdout=subprocess.PIPE, stderr=errors, text=True)
 
     def path(self, name):
         return os.path.join(self.folder, name)
@@ -127,11 +127,19 @@ class Game:
         """Asks the game to quit as the desktop would (SIGTERM) and gives its exit code."""
         if self.process.poll() is None:
             self.process.send_signal(signal.SIGTERM)
+        return self.wait(timeout)
+
+    def wait(self, timeout):
+        """The exit code once the game has ended by itself, killing it after timeout seconds;
+        its standard output is kept in self.output."""
+        if self.process.returncode is not None:
+            return self.process.returncode
         try:
-            return self.process.wait(timeout)
+            self.output, _ = self.process.communicate(timeout=timeout)
         except subprocess.TimeoutExpired:
             self.process.kill()
-            return self.process.wait()
+            self.output, _ = self.process.communicate()
+        return self.process.returncode
 
     def close(self):
         self.stop()
