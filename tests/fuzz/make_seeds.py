@@ -4,8 +4,9 @@
     make_seeds.py GAME_DIR SEED_DIR
 
 Writes SEED_DIR/descriptor (every descriptor), SEED_DIR/bitmap (every bitmap of at most
-64 KiB) and SEED_DIR/wav (every sound cut to its first 256 frames, sizes rewritten), so the
-fuzzers start from files the game really reads without dragging megabytes through each run.
+64 KiB), SEED_DIR/wav (every sound cut to its first 256 frames, sizes rewritten) and
+SEED_DIR/demo (the kept demos' first 100 lines), so the fuzzers start from files the game
+really reads without dragging megabytes through each run.
 """
 import os
 import shutil
@@ -14,6 +15,8 @@ import sys
 
 MAX_BITMAP = 64 * 1024
 WAV_FRAMES = 256
+DEMO_LINES = 100
+DEMOS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "demos")
 
 
 def chunks(riff):
@@ -41,7 +44,8 @@ def short_wav(riff):
 
 
 def main(game_dir, seed_dir):
-    targets = {name: os.path.join(seed_dir, name) for name in ("descriptor", "bitmap", "wav")}
+    targets = {name: os.path.join(seed_dir, name)
+               for name in ("descriptor", "bitmap", "wav", "demo")}
     for folder in targets.values():
         shutil.rmtree(folder, ignore_errors=True)
         os.makedirs(folder)
@@ -59,6 +63,12 @@ def main(game_dir, seed_dir):
         if seed is not None:
             with open(os.path.join(targets["wav"], name), "wb") as f:
                 f.write(seed)
+    for name in sorted(os.listdir(DEMOS)):
+        if name.endswith(".demo"):
+            with open(os.path.join(DEMOS, name)) as f:
+                head = f.readlines()[:DEMO_LINES]
+            with open(os.path.join(targets["demo"], name), "w") as f:
+                f.writelines(head)
     for target, folder in targets.items():
         if not os.listdir(folder):
             print(f"make_seeds.py: no {target} seeds in {game_dir}", file=sys.stderr)
