@@ -30,7 +30,11 @@ read -r lit icon < "$work/lit.txt"
 [ "${lit:-0}" -ge 60 ] || fail "the installed game's menu is mostly black ($lit% lit)"
 log=$XDG_STATE_HOME/quorvish-blemp/sys_debug.log
 [ -f "$log" ] || fail "no log in the state folder"
-diff "$folder/sys_debug.log" "$log" >&2 || fail "the logs of the two runs differ"
+# A screenshot holds the X server, and with it the game, for a moment that a busy machine can
+# stretch past a quarter of a second: the log then names a stall, in one run and not the other.
+without_stalls() { grep -v '^Clock: the game stood still for ' "$1"; }
+diff <(without_stalls "$folder/sys_debug.log") <(without_stalls "$log") >&2 ||
+    fail "the logs of the two runs differ"
 [ -z "$(ls -A "$work/empty")" ] || fail "the installed game wrote into its working folder"
 [ ! -e "$work/root/usr/share/quorvish-blemp/sys_debug.log" ] || fail "a log in share/"
 

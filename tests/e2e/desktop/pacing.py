@@ -79,12 +79,15 @@ def stall(game_dir, x_screen, shot_dir, checks):
         long_steps = [i for i, step in enumerate(steps) if step >= 100]
         checks.check(long_steps in ([0], [1]) and steps[long_steps[0]] == 250.0,
                      "one pass after the stop advances the game by 250 ms", str(steps[:4]))
-        stalls = [line for line in game.log().splitlines() if "stood still" in line]
-        print("log:", stalls)
-        checks.check(len(stalls) == 1 and "as if 250 ms had passed" in stalls[0],
-                     "the log names the stall once", str(stalls))
-        seconds = int(stalls[0].split("for ")[1].split(" ms")[0]) / 1000 if stalls else 0
-        checks.check(2.9 <= seconds <= 5.0, "with its length", f"{seconds} s")
+        # A screenshot may hold the game too, for a fraction of a second: only the stop lasts
+        # seconds.
+        stalls = [int(line.split("for ")[1].split(" ms")[0]) for line in game.log().splitlines()
+                  if line.startswith("Clock: the game stood still for ")]
+        print("stalls in the log (ms):", stalls)
+        long_stalls = [ms for ms in stalls if ms >= 2900]
+        checks.check(len(long_stalls) == 1 and long_stalls[0] <= 5000,
+                     "the log names the stop once, with its length", str(stalls))
+        checks.check("as if 250 ms had passed" in game.log(), "and what the game made of it")
     finally:
         game.close()
         desktop.close()
