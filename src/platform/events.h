@@ -10,6 +10,9 @@ void pumpEvents();
 // True once a request to close the window (window manager, logout) has arrived.
 bool quitRequested();
 
+// Makes SIGHUP (the terminal closed) a request to quit, as SIGTERM and SIGINT are.
+void quitOnHangUp();
+
 // Forgets every request and the focus, for a fresh start of the services.
 void resetEvents();
 
