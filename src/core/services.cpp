@@ -36,6 +36,7 @@ void initPlatform() {
     resetKeyState();
     resetEvents();
     createGameWindow();
+    quitOnHangUp();
     watchForDisplayLoss();
     setWindowIcon("./images/icon.bmp");
     if (!initDisplay(kScreenWidth, kScreenHeight, kScreenDepth)) {
@@ -54,13 +55,16 @@ void initPlatform() {
 
 void shutdownPlatform() {
     stopGamepads();
-    shutdownSound();
     releaseRegistry();
     // Called from inside Xlib's exit() when the display is gone: the window and its renderer
     // went with it, and waiting on them would never end.
-    if (displayLost()) return;
-    releaseDisplay();
-    closeGameWindow();
+    if (!displayLost()) {
+        releaseDisplay();
+        closeGameWindow();
+    }
+    // Last, so that the window is gone at once even when the sound server keeps the close
+    // waiting.
+    shutdownSound();
 }
 
 void pumpMessages() {

@@ -2,8 +2,8 @@
 #include "platform/log.h"
 #include "sound/sound_manager.h"
 
-#include "sounds/wav_writer.h"
 #include "support/work_dir.h"
+#include "tones.h"
 #include "wav_probe.h"
 
 #include <gmock/gmock.h>
@@ -23,18 +23,6 @@ constexpr double kLow = 440.0;
 constexpr double kHigh = 1320.0;
 using ::testing::HasSubstr;
 using ::testing::MatchesRegex;
-
-// Writes a mono 22050 Hz sound of sine segments (frequency, seconds) at amplitude 0.5.
-void writeTones(const char* file, std::initializer_list<std::pair<double, double>> segments) {
-    Audio audio;
-    audio.rate = 22050;
-    for (const auto& [frequency, seconds] : segments) {
-        for (int i = 0; i < int(seconds * audio.rate); ++i)
-            audio.samples.push_back(
-                float(0.5 * std::sin(2.0 * std::numbers::pi * frequency * i / audio.rate)));
-    }
-    writeWav(file, audio);
-}
 
 // Lets the mixer run on for a while; the wave driver keeps pace with the wall clock.
 void listen(int milliseconds) {

@@ -84,7 +84,7 @@ class Desktop:
 class Game:
     """The real binary in a fresh folder that links the built game's assets."""
 
-    def __init__(self, desktop, game_dir, sound_conf=None):
+    def __init__(self, desktop, game_dir, sound_conf=None, sound_env=None):
         self._temp = tempfile.TemporaryDirectory(prefix="quorvish-desktop-e2e-")
         self.folder = self._temp.name
         for item in ("quorvish-blemp", "images", "sounds"):
@@ -94,6 +94,8 @@ class Game:
             with open(os.path.join(self.folder, "alsoft.conf"), "w") as f:
                 f.write(sound_conf)
             env.update(ALSOFT_DRIVERS="wave", ALSOFT_CONF=os.path.join(self.folder, "alsoft.conf"))
+        env.update(sound_env or {})
+        self.started_at = time.monotonic()
         with open(self.path("stderr.txt"), "w") as errors:
             self.process = subprocess.Popen(["./quorvish-blemp"], cwd=self.folder, env=env,
                                             stdout=subprocess.DEVNULL, stderr=errors)
@@ -104,6 +106,22 @@ class Game:
     def log(self):
         with open(self.path("sys_debug.log"), errors="replace") as f:
             return f.read()
+
+    def wait_for_log(self, text, wait=30.0):
+        """Seconds since the start when the log first held text, or None after wait."""
+        deadline = time.monotonic() + wait
+        while not (os.path.exists(self.path("sys_debug.log")) and text in self.log()):
+            if time.monotonic() >= deadline:
+                return None
+            time.sleep(0.05)
+        return time.monotonic() - self.started_at
+
+    def ended_within(self, seconds):
+        """The exit code when the game ends within that many seconds, else None."""
+        try:
+            return self.process.wait(seconds)
+        except subprocess.TimeoutExpired:
+            return None
 
     def cpu_seconds(self):
         """User and system time the game has used so far."""
