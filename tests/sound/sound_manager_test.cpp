@@ -6,6 +6,8 @@
 #include "tones.h"
 #include "wav_probe.h"
 
+#include <AL/alc.h>
+#include <AL/alext.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -24,9 +26,24 @@ constexpr double kHigh = 1320.0;
 using ::testing::HasSubstr;
 using ::testing::MatchesRegex;
 
-// Lets the mixer run on for a while; the wave driver keeps pace with the wall clock.
+// Lets the mixer run on for that much of the recording. It waits on the device's own clock,
+// which the wave driver advances as it mixes, so a busy machine that slows the mixer slows
+// the test alike; the wall clock only bounds the wait, should the mixer stop.
 void listen(int milliseconds) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    ALCdevice* device = alcGetContextsDevice(alcGetCurrentContext());
+    auto deviceClock =
+        reinterpret_cast<LPALCGETINTEGER64VSOFT>(alcGetProcAddress(device, "alcGetInteger64vSOFT"));
+    ASSERT_NE(deviceClock, nullptr) << "no ALC_SOFT_device_clock";
+    ALCint64SOFT start = 0;
+    ALCint64SOFT now = 0;
+    deviceClock(device, ALC_DEVICE_CLOCK_SOFT, 1, &start);
+    const auto giveUp =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(50 * milliseconds);
+    while (now - start < ALCint64SOFT{milliseconds} * 1000000 &&
+           std::chrono::steady_clock::now() < giveUp) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        deviceClock(device, ALC_DEVICE_CLOCK_SOFT, 1, &now);
+    }
 }
 
 // The wave driver's recording as a track of 20 ms slices, "#" where a tone of this
