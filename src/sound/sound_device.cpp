@@ -48,17 +48,16 @@ void openUntilWanted() {
         guard.lock();
         ++h.attempts;
         h.changed.notify_all();
-        if (sound.device != nullptr) {
-            if (h.wanted) {
-                h.opened = sound;
-            } else {
-                guard.unlock();
-                closeNow(sound);
-                guard.lock();
-            }
-            break;
+        if (sound.device == nullptr) {
+            h.changed.wait_for(guard, kRetry, [&h] { return !h.wanted; });
+        } else if (h.wanted) {
+            h.opened = sound;
+        } else {
+            // Opened after the game stopped wanting it; the loop asks again after the close.
+            guard.unlock();
+            closeNow(sound);
+            guard.lock();
         }
-        h.changed.wait_for(guard, kRetry, [&h] { return !h.wanted; });
     }
     h.opening = false;
     h.changed.notify_all();

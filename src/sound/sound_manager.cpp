@@ -169,7 +169,7 @@ void initSound() {
         closeDeviceInBackground(sound);
         logError("Sound Manager: no sound device, the game runs silent (%s)",
                  !deviceState().alutReady ? alutGetErrorString(alutGetError())
-                                          : "none could be opened in 2 s");
+                                          : "none could be opened within 2 s");
         return;
     }
     useDevice(sound);
