@@ -18,6 +18,11 @@ def started(desktop, game, checks, what):
     return window
 
 
+def window_shown(desktop):
+    return bool(desktop.run("xdotool", "search", "--onlyvisible", "--name", f"^{TITLE}$",
+                            check=False).split())
+
+
 def into_the_game(desktop, window):
     desktop.activate(window)
     time.sleep(1.0)  # the menu's first passes
@@ -94,9 +99,15 @@ def frozen_sound_server(game_dir, x_screen, shot_dir, checks):
             pulse.freeze()
             asked = time.monotonic()
             game.process.send_signal(signal.SIGTERM)
+            while game.process.poll() is None and window_shown(desktop):
+                time.sleep(0.05)
+            hidden = time.monotonic() - asked
             code = game.ended_within(30)
             took = time.monotonic() - asked
-            print(f"quit on a frozen server: ended after {took:.2f} s with {code}")
+            print(f"quit on a frozen server: the window went after {hidden:.2f} s, the process "
+                  f"after {took:.2f} s with {code}")
+            checks.check(hidden < 1.5, "the window goes at once, before the sound's close",
+                         f"{hidden:.2f} s")
             checks.equal(code, 0, "quit on a frozen server ends with exit code 0")
             checks.check(took < 3.0, "quit on a frozen server ends within 3 s", f"{took:.2f} s")
             checks.check(SHUTDOWN in game.log(), "the log has the shutdown")
