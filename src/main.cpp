@@ -4,10 +4,18 @@
 #include "port/demo_player.h"
 #include "port/demo_recorder.h"
 #include "port/demo_run.h"
+#include "sound/sound_manager.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
+
+int play() {
+    if (!enterGameFolder()) return 1;
+    Core core;
+    return core.run();
+}
 
 int record(const char* file) {
     DemoRecorder recorder;
@@ -31,6 +39,16 @@ int playDemo(const char* file) {
     return playBack(core, player);
 }
 
+// A frozen sound server still holds a helper thread inside the sound library, whose own
+// clean-up at exit would wait on it again: the process ends here, with the same code.
+int leave(int code) {
+    if (soundLeftBehind()) {
+        std::fflush(nullptr);
+        std::_Exit(code);
+    }
+    return code;
+}
+
 } // namespace
 
 // The game folder is chosen before the Core is built, because building the Core is the
@@ -40,15 +58,12 @@ int main(int argc, char** argv) {
     const Arguments arguments = readCommandLine(argc, argv);
     switch (arguments.command) {
     case Command::kPlay:
-        break;
+        return leave(play());
     case Command::kRecord:
-        return record(arguments.demo);
+        return leave(record(arguments.demo));
     case Command::kPlayDemo:
-        return playDemo(arguments.demo);
+        return leave(playDemo(arguments.demo));
     default:
         return answerCommand(arguments.command, argc, argv);
     }
-    if (!enterGameFolder()) return 1;
-    Core core;
-    return core.run();
 }

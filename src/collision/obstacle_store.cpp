@@ -1,5 +1,6 @@
 #include "collision/obstacle_store.h"
 
+#include "base/arena.h"
 #include "collision/game_object.h"
 #include "platform/log.h"
 
@@ -144,4 +145,15 @@ bool placeInStore(ObstacleStore* store, GameObject& object, float x, float y) {
     if (store == nullptr || store->insert(&object)) return true;
     logMessage("ObstacleStore: no room to put a moved object back");
     return false;
+}
+
+void keepInArena(ObstacleStore* store, GameObject& object) {
+    float x = object.x;
+    float y = object.y;
+    if (x <= 0) x = 0;
+    if (x >= kArenaSize - object.width) x = static_cast<float>(kArenaSize - object.width);
+    if (y <= 0) y = 0;
+    if (y >= kArenaSize - object.height) y = static_cast<float>(kArenaSize - object.height);
+    if (x == object.x && y == object.y) return;
+    placeInStore(store, object, x, y);
 }

@@ -61,3 +61,8 @@ extern ObstacleStore* obstacles;
 // cells follow it. A null store just moves it. False when the store refuses it back, which is
 // logged; the object then stays out of the store, as any refused insert leaves it.
 bool placeInStore(ObstacleStore* store, GameObject& object, float x, float y);
+
+// Puts an object whose rectangle reaches past the arena's edges back inside (x into
+// 0..2400 - width, y into 0..2400 - height) through placeInStore; an object inside is left
+// alone. Outside the arena no cell holds its edges, so nothing could touch it again.
+void keepInArena(ObstacleStore* store, GameObject& object);

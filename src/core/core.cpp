@@ -63,6 +63,7 @@ void Core::startLoop() {
 
 bool Core::runPass() {
     pumpMessages();
+    updateSound();
     return updateScreens();
 }
 

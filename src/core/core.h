@@ -22,7 +22,8 @@ class Core {
     // The loop's first step: logs its start and sets the state to the title screens.
     void startLoop();
 
-    // Runs one pass: the message pump, then updateScreens. False once the loop is over.
+    // Runs one pass: the message pump, the sound device's check, then updateScreens. False
+    // once the loop is over.
     bool runPass();
 
     // The pass after the pump: the title screens or the game by the loop state. False once

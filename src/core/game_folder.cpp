@@ -16,11 +16,31 @@ namespace {
 
 constexpr const char* kGameName = "quorvish-blemp";
 
+// A run that keeps no log says so once, since nothing else would tell.
 void useStateLog() {
     const fs::path folder = stateLogFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
     std::error_code ec;
-    if (!folder.empty()) fs::create_directories(folder, ec);
+    if (folder.empty())
+        std::fprintf(stderr, "quorvish-blemp: neither $XDG_STATE_HOME nor $HOME is set, "
+                             "so the game keeps no log\n");
+    else if (fs::create_directories(folder, ec); ec)
+        std::fprintf(stderr, "quorvish-blemp: cannot make %s (%s), so the game keeps no log\n",
+                     folder.c_str(), ec.message().c_str());
     setLogFile(folder.empty() || ec ? nullptr : (folder / kLogFileName).c_str());
+}
+
+// A build's game folder holds the binary being run (itself, a link to it, or a copy started
+// from there); an install's data folder never does.
+bool holdsRunningBinary(const fs::path& folder) {
+    std::error_code ec;
+    const fs::path binary = fs::read_symlink("/proc/self/exe", ec);
+    if (ec) return false;
+    for (fs::directory_iterator entry(folder, ec); !ec && entry != fs::directory_iterator();
+         entry.increment(ec)) {
+        std::error_code unlike;
+        if (fs::equivalent(entry->path(), binary, unlike)) return true;
+    }
+    return false;
 }
 
 void reportNoGameFolder(const std::vector<fs::path>& looked) {
@@ -62,10 +82,12 @@ bool enterGameFolder() {
     const std::vector<fs::path> candidates = gameFolderCandidates(working, executableFolder());
     for (const fs::path& folder : candidates) {
         if (!holdsAnAssetFile(folder)) continue;
-        if (folder == working) return true; // today's way: the log beside the game
-        fs::current_path(folder, ec);
-        if (ec) continue;
-        useStateLog();
+        if (folder != working) {
+            fs::current_path(folder, ec);
+            if (ec) continue;
+        }
+        // The log stays beside the game only in a build's game folder started from inside.
+        if (folder != working || !holdsRunningBinary(folder)) useStateLog();
         return true;
     }
     useStateLog();

@@ -16,7 +16,9 @@ std::vector<std::filesystem::path> gameFolderCandidates(const std::filesystem::p
 std::filesystem::path stateLogFolder(const char* xdgStateHome, const char* home);
 
 // Chooses the first candidate that holds a file of the asset table and makes it the working
-// directory. The log stays in the working folder when that is the one chosen, and otherwise
-// goes to the state folder (made when missing); a shared install is never written to. When
-// no folder fits: one line naming the folders tried, on stderr and in the log, and false.
+// directory. The log stays in the working folder when that is the one chosen and also holds
+// the binary being run (a build's game folder or a copy of one), and otherwise goes to the
+// state folder (made when missing); an install's data folder is never written to. Without a
+// state folder one line on stderr says there is no log. When no folder fits: one line naming
+// the folders tried, on stderr and in the log, and false.
 bool enterGameFolder();

@@ -37,6 +37,7 @@ void initPlatform() {
     resetKeyState();
     resetEvents();
     createGameWindow();
+    quitOnHangUp();
     watchForDisplayLoss();
     setWindowIcon("./images/icon.bmp");
     if (!initDisplay(kScreenWidth, kScreenHeight, kScreenDepth)) {
@@ -57,13 +58,16 @@ void initPlatform() {
 void shutdownPlatform() {
     closeFrameTrace();
     stopGamepads();
-    shutdownSound();
     releaseRegistry();
     // Called from inside Xlib's exit() when the display is gone: the window and its renderer
     // went with it, and waiting on them would never end.
-    if (displayLost()) return;
-    releaseDisplay();
-    closeGameWindow();
+    if (!displayLost()) {
+        releaseDisplay();
+        closeGameWindow();
+    }
+    // Last, so that the window is gone at once even when the sound server keeps the close
+    // waiting.
+    shutdownSound();
 }
 
 void pumpMessages() {

@@ -5,7 +5,7 @@
 // the sprite registry, in that order. Never fails; failures are logged.
 void initPlatform();
 
-// Stops sound, releases the sprite registry and then the display, and closes the window.
+// Releases the sprite registry and then the display, closes the window, and stops sound.
 void shutdownPlatform();
 
 // Once per main-loop pass: takes the clock sample, shows the frame drawn in the previous

@@ -72,6 +72,8 @@ void Enemy::moveTowardTarget() {
     moveX = dx * kWalkSpeed;
     moveY = dy * kWalkSpeed;
     moveWithCollision(this, obstacles);
+    // A push can carry an enemy past the edge, where nothing could reach it again.
+    keepInArena(obstacles, *this);
 
     if (k < 0 || k >= kMaxPath) return;
     const int offX = std::abs(static_cast<int>(x - static_cast<float>(pathX[k])));

@@ -1,6 +1,5 @@
 #include "game/world.h"
 
-#include "base/arena.h"
 #include "base/random.h"
 #include "collision/obstacle.h"
 #include "collision/obstacle_store.h"
@@ -64,18 +63,6 @@ ViewCentre viewCentreFor(float heroX, float heroY) {
     return {cx, cy};
 }
 
-// Keeps the hero inside the arena; a change of place outside movement re-indexes it.
-void clampIntoArena(Player& hero) {
-    float x = hero.x;
-    float y = hero.y;
-    if (x <= 0) x = 0;
-    if (x >= kArenaSize - hero.width) x = static_cast<float>(kArenaSize - hero.width);
-    if (y <= 0) y = 0;
-    if (y >= kArenaSize - hero.height) y = static_cast<float>(kArenaSize - hero.height);
-    if (x == hero.x && y == hero.y) return;
-    placeInStore(obstacles, hero, x, y);
-}
-
 void steer(Player& hero) {
     if (keyDown(kLeftKey)) hero.turn(true, frameTime());
     if (keyDown(kRightKey)) hero.turn(false, frameTime());
@@ -135,7 +122,7 @@ int World::update(Player* hero) {
     const float hx = hero->x;
     const float hy = hero->y;
     const ViewCentre centre = viewCentreFor(hx, hy);
-    clampIntoArena(*hero);
+    keepInArena(obstacles, *hero);
     setViewCentre(centre.x, centre.y);
     drawBackground();
     effects->updateGround(frameTime());

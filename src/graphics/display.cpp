@@ -19,6 +19,25 @@ namespace {
 
 constexpr int kDisplayDepth = 16;
 
+// SDL_image writes its PNG through an SDL_RWops: this one appends to a vector, so that the
+// caller can write the file, and check that write, in one piece.
+std::size_t appendToVector(SDL_RWops* sink, const void* data, std::size_t size, std::size_t count) {
+    auto& bytes = *static_cast<std::vector<unsigned char>*>(sink->hidden.unknown.data1);
+    const auto* first = static_cast<const unsigned char*>(data);
+    bytes.insert(bytes.end(), first, first + size * count);
+    return count;
+}
+
+Sint64 vectorSize(SDL_RWops* sink) {
+    return static_cast<Sint64>(
+        static_cast<std::vector<unsigned char>*>(sink->hidden.unknown.data1)->size());
+}
+
+// Only ever asked where the end is; anything else is refused.
+Sint64 vectorEnd(SDL_RWops* sink, Sint64 offset, int whence) {
+    return offset == 0 && whence != RW_SEEK_SET ? vectorSize(sink) : -1;
+}
+
 struct Display {
     SDL_Surface* backBuffer = nullptr; // all drawing goes here
     int screenWidth = 0;               // the clipping width
@@ -209,9 +228,18 @@ bool saveBackBuffer(const char* path) {
     return writeBitmapFile(path, display.screenWidth, display.screenHeight, rgb.data());
 }
 
-bool saveBackBufferPng(const char* path) {
-    if (display.backBuffer == nullptr) return false;
-    return IMG_SavePNG(display.backBuffer, path) == 0;
+std::vector<unsigned char> backBufferPng() {
+    std::vector<unsigned char> png;
+    if (display.backBuffer == nullptr) return png;
+    SDL_RWops* sink = SDL_AllocRW();
+    if (sink == nullptr) return png;
+    sink->hidden.unknown.data1 = &png;
+    sink->write = appendToVector;
+    sink->seek = vectorEnd;
+    sink->size = vectorSize;
+    if (IMG_SavePNG_RW(display.backBuffer, sink, 0) != 0) png.clear();
+    SDL_FreeRW(sink);
+    return png;
 }
 
 void screenSize(int& width, int& height) {

@@ -2,6 +2,7 @@
 // The display: an 800x600 back buffer of 16-bit (5-6-5) pixels that every frame is drawn
 // into with rectangle copies, shown in the game window once per pass by flipDisplay.
 #include <cstdint>
+#include <vector>
 
 struct Surface;
 
@@ -66,8 +67,8 @@ void screenSize(int& width, int& height);
 // long run measures the game and not the presenting.
 void setPresenting(bool on);
 
-// Writes the back buffer to a PNG file. False when not set up or not writable.
-bool saveBackBufferPng(const char* path);
+// The back buffer encoded as a PNG file's bytes; empty when not set up or the encoding failed.
+std::vector<unsigned char> backBufferPng();
 
 // Whether a flip waits for the display's refresh (on by default). The simulator turns it off
 // to run passes as fast as it can.

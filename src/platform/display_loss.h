@@ -4,7 +4,8 @@
 // shutdown must not touch the window, whose server is gone. Waiting on it never returns.
 
 // Takes over Xlib's fatal-connection handler when the window lives on an X server: it logs
-// the loss and marks the display lost before Xlib ends the process with code 1.
+// the loss and marks the display lost before Xlib ends the process with code 1. A request
+// failing because the game window was destroyed under it ends the process the same way.
 void watchForDisplayLoss();
 
 // True once the connection to the display has been lost: the window, its renderer and its

@@ -7,6 +7,8 @@
 
 #include <SDL.h>
 
+#include <csignal>
+
 namespace {
 
 struct PumpState {
@@ -76,7 +78,20 @@ void dispatch(const SDL_Event& event) {
     }
 }
 
+// The terminal that started the game was closed. SDL turns SIGTERM into a quit request,
+// which ends the game through its normal shutdown; a hang-up takes the same way.
+void onHangUp(int) {
+    std::raise(SIGTERM);
+}
+
 } // namespace
+
+void quitOnHangUp() {
+    struct sigaction action {};
+    action.sa_handler = onHangUp;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGHUP, &action, nullptr);
+}
 
 void resetEvents() {
     const bool pauseWhenAway = pump.pauseWhenAway;

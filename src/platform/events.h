@@ -14,6 +14,9 @@ bool quitRequested();
 // A request to close the game, as the window manager's would be; for a demo's playback.
 void requestQuit();
 
+// Makes SIGHUP (the terminal closed) a request to quit, as SIGTERM and SIGINT are.
+void quitOnHangUp();
+
 // Forgets every request and the focus, for a fresh start of the services.
 void resetEvents();
 

@@ -2,14 +2,36 @@
 
 #include "platform/log.h"
 #include "sound/prepared_sound_local.h"
+#include "sound/sound_device_local.h"
 #include "sound/wav_memory_local.h"
 
 #include <AL/al.h>
+#include <AL/alext.h>
 #include <AL/alut.h>
 
+#include <chrono>
 #include <cstdio>
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Opening or closing the device never holds the game longer than this.
+constexpr std::chrono::milliseconds kDeviceWait{2000};
+// How often a pass looks at the device: whether it is still there, or one is back.
+constexpr std::chrono::seconds kDeviceCheck{1};
+
+struct DeviceState {
+    SoundDevice current;         // open and current while the table's deviceOpen
+    bool alutReady = false;      // freealut set up for reading files, without a context
+    bool leftBehind = false;     // a helper thread was still inside the library at shutdown
+    Clock::time_point nextCheck; // of updateSound
+};
+
+DeviceState& deviceState() {
+    static DeviceState* const state = new DeviceState();
+    return *state;
+}
 
 // Made on first use and never destroyed: the game starts while globals are being built and
 // shuts down while they are being destroyed, and must find the table both times.
@@ -23,10 +45,15 @@ std::string libraryString(ALenum name) {
     return text != nullptr ? std::string(text) : std::string();
 }
 
+// The record of a handle, or null outside the table.
+SoundRecord* known(int handle) {
+    if (handle < 0 || handle >= table().count) return nullptr;
+    return &table().sounds[static_cast<std::size_t>(handle)];
+}
+
 // The record that a call may touch, or null for a handle outside the table or no device.
 const SoundRecord* playable(int handle) {
-    if (!table().deviceOpen || handle < 0 || handle >= table().count) return nullptr;
-    return &table().sounds[static_cast<std::size_t>(handle)];
+    return table().deviceOpen ? known(handle) : nullptr;
 }
 
 // True when the file opens; without a device nothing else reads it, but a missing file is
@@ -53,7 +80,7 @@ const char* fillRecord(SoundRecord& record) {
     ALuint source = 0;
     alGenSources(1, &source);
     alSourcei(source, AL_BUFFER, static_cast<ALint>(buffer));
-    alSourcei(source, AL_LOOPING, AL_FALSE);
+    alSourcei(source, AL_LOOPING, record.looping ? AL_TRUE : AL_FALSE);
     record.buffer = buffer;
     record.source = source;
     return fault;
@@ -66,22 +93,98 @@ ALint sourceState(int handle) {
     return state;
 }
 
-} // namespace
-
-void initSound() {
-    if (table().deviceOpen) shutdownSound();
-    table() = SoundManager{};
-    table().description = "Sound Manager System Layer (SMSL)";
-    // Without a device the game still runs, silently; this line tells the player why.
-    if (alutInit(nullptr, nullptr) == AL_FALSE) {
-        logError("Sound Manager: no sound device, the game runs silent (%s)",
-                 alutGetErrorString(alutGetError()));
-        return;
-    }
+void useDevice(SoundDevice sound) {
+    deviceState().current = sound;
+    alcMakeContextCurrent(sound.context);
     table().deviceOpen = true;
     table().vendor = libraryString(AL_VENDOR);
     table().version = libraryString(AL_VERSION);
     table().extensions = libraryString(AL_EXTENSIONS);
+}
+
+bool deviceConnected() {
+    ALCdevice* device = deviceState().current.device;
+    if (!alcIsExtensionPresent(device, "ALC_EXT_disconnect")) return true;
+    ALCint connected = ALC_TRUE;
+    alcGetIntegerv(device, ALC_CONNECTED, 1, &connected);
+    return connected != ALC_FALSE;
+}
+
+// What plays now is what comes back with a device after a loss.
+void noteWhatPlays() {
+    for (int handle = 0; handle < table().count; ++handle) {
+        ALint state = AL_STOPPED;
+        alGetSourcei(table().sounds[handle].source, AL_SOURCE_STATE, &state);
+        table().sounds[handle].resume = state == AL_PLAYING || state == AL_PAUSED;
+    }
+}
+
+// Lets go of the device and of every buffer and source made on it; the table keeps its
+// records, looping flags and what played, to make them again on the next device.
+void releaseDevice(bool wait) {
+    dropPrepared();
+    for (SoundRecord& record : table().sounds) {
+        alDeleteSources(1, &record.source);
+        alDeleteBuffers(1, &record.buffer);
+        record.source = record.buffer = 0;
+    }
+    alcMakeContextCurrent(nullptr);
+    closeDeviceInBackground(deviceState().current);
+    deviceState().current = SoundDevice{};
+    table().deviceOpen = false;
+    if (wait && !awaitDeviceHelpers(kDeviceWait)) deviceState().leftBehind = true;
+}
+
+void loseDevice() {
+    logError("Sound Manager: the sound device is gone, the game runs silent");
+    releaseDevice(false);
+    startOpeningDevice();
+}
+
+// Every sound made again from its file, under its old handle, and what played started again.
+void recover(SoundDevice sound) {
+    useDevice(sound);
+    for (SoundRecord& record : table().sounds)
+        if (const char* fault = fillRecord(record))
+            logError("Cannot read the sound %s (%s)", record.path.c_str(), fault);
+    for (const SoundRecord& record : table().sounds)
+        if (record.resume) alSourcePlay(record.source);
+    logMessage("Sound Manager: the sound device is back");
+}
+
+} // namespace
+
+void initSound() {
+    if (table().deviceOpen || deviceState().alutReady) shutdownSound();
+    table() = SoundManager{};
+    table().description = "Sound Manager System Layer (SMSL)";
+    // freealut only reads the files; the device is ours, opened where a frozen server can
+    // hold nothing but a helper thread.
+    deviceState().alutReady = alutInitWithoutContext(nullptr, nullptr) == AL_TRUE;
+    deviceState().nextCheck = Clock::now() + kDeviceCheck;
+    startOpeningDevice();
+    const SoundDevice sound = awaitOpenedDevice(kDeviceWait);
+    // Without a device the game still runs, silently; this line tells the player why.
+    if (sound.device == nullptr || !deviceState().alutReady) {
+        closeDeviceInBackground(sound);
+        logError("Sound Manager: no sound device, the game runs silent (%s)",
+                 !deviceState().alutReady ? alutGetErrorString(alutGetError())
+                                          : "none could be opened within 2 s");
+        return;
+    }
+    useDevice(sound);
+}
+
+void updateSound() {
+    if (!deviceState().alutReady || Clock::now() < deviceState().nextCheck) return;
+    deviceState().nextCheck = Clock::now() + kDeviceCheck;
+    if (!table().deviceOpen) {
+        if (const SoundDevice sound = takeOpenedDevice(); sound.device != nullptr) recover(sound);
+    } else if (deviceConnected()) {
+        noteWhatPlays();
+    } else {
+        loseDevice();
+    }
 }
 
 int loadSound(const char* fileName) {
@@ -107,17 +210,25 @@ void awaitPreparedSounds() {
 }
 
 void playSound(int handle) {
-    if (const SoundRecord* record = playable(handle)) alSourcePlay(record->source);
+    SoundRecord* record = known(handle);
+    if (record == nullptr) return;
+    // Without a device only a loop would still be heard when one comes back.
+    record->resume = table().deviceOpen || record->looping;
+    if (table().deviceOpen) alSourcePlay(record->source);
 }
 
 void stopSound(int handle) {
-    if (const SoundRecord* record = playable(handle)) alSourceStop(record->source);
+    SoundRecord* record = known(handle);
+    if (record == nullptr) return;
+    record->resume = false;
+    if (table().deviceOpen) alSourceStop(record->source);
 }
 
 void setSoundLoop(int handle, int on) {
-    const SoundRecord* record = playable(handle);
+    SoundRecord* record = known(handle);
     if (record == nullptr || (on != 0 && on != 1)) return;
-    alSourcei(record->source, AL_LOOPING, on == 1 ? AL_TRUE : AL_FALSE);
+    record->looping = on == 1;
+    if (table().deviceOpen) alSourcei(record->source, AL_LOOPING, on == 1 ? AL_TRUE : AL_FALSE);
 }
 
 void stopAllSounds() {
@@ -127,20 +238,20 @@ void stopAllSounds() {
 
 void shutdownSound() {
     stopAllSounds();
-    if (table().deviceOpen) {
-        dropPrepared();
-        // A buffer still attached to a source cannot be deleted, so each source lets go first.
-        for (const SoundRecord& record : table().sounds) {
-            alSourcei(record.source, AL_BUFFER, 0);
-            alDeleteBuffers(1, &record.buffer);
-        }
-    }
+    stopOpeningDevice();
+    if (table().deviceOpen)
+        releaseDevice(true);
+    else if (!awaitDeviceHelpers(kDeviceWait))
+        deviceState().leftBehind = true;
     table().sounds.clear();
     table().sounds.shrink_to_fit();
     table().count = 0;
-    // The sources are not deleted one by one: they go with the context.
-    if (table().deviceOpen) alutExit();
-    table().deviceOpen = false;
+    if (deviceState().alutReady) alutExit();
+    deviceState().alutReady = false;
+}
+
+bool soundLeftBehind() {
+    return deviceState().leftBehind;
 }
 
 bool soundPlaying(int handle) {

@@ -9,7 +9,9 @@
 struct SoundRecord {
     std::uint32_t source = 0;
     std::uint32_t buffer = 0;
-    std::string path; // as given to loadSound, for dumps
+    std::string path;     // as given to loadSound, for dumps and to read again
+    bool looping = false; // as last set by setSoundLoop
+    bool resume = false;  // to start again when a device comes back
 };
 
 struct SoundManager {
@@ -22,9 +24,18 @@ struct SoundManager {
     bool deviceOpen = false;         // false: every operation keeps the table but stays silent
 };
 
-// Opens the default sound device. Without one it logs one error line and the layer runs on
-// silently: handles are still given out and every call is harmless.
+// Opens the default sound device, waiting for it at most 2 s. Without one it logs one error
+// line and the layer runs on silently: handles are still given out and every call is
+// harmless, and updateSound picks a device up when one can be opened.
 void initSound();
+
+// Once a pass; about once a second it looks at the device, never waiting on it. A device
+// that went away (the sound server stopped) logs "Sound Manager: the sound device is gone,
+// the game runs silent" and is opened again in the background. When one is open again, every
+// sound is read again from its file under its old handle, with its looping flag, what
+// played then and every loop started since are started again, and "Sound Manager: the
+// sound device is back" is logged.
+void updateSound();
 
 // Loads a WAV file into a new buffer with its own source, looping off. Always returns the
 // next handle (0, 1, 2, ... in load order); a file that cannot be read gives a sound that
@@ -58,8 +69,14 @@ void pauseAllSounds();
 // Plays on every paused sound from where it was paused.
 void resumeAllSounds();
 
-// Stops everything, frees the samples, forgets every handle and closes the device.
+// Stops everything, frees the samples, forgets every handle and closes the device, waiting
+// for the close at most 2 s.
 void shutdownSound();
+
+// True when a shutdown left a close or an open that did not return (a frozen sound server):
+// the process must then end without running the library's own clean-up, which would wait on
+// the server again.
+bool soundLeftBehind();
 
 // True while the sound's source is playing (false for a bad handle or without a device).
 bool soundPlaying(int handle);

@@ -59,14 +59,31 @@ class GameFolderChoice : public ::testing::Test {
     ScopedWorkDir dir;
 };
 
-TEST_F(GameFolderChoice, AWorkingFolderWithOneAssetFileIsKeptWithItsLog) {
+// An install's data folder as the working folder: chosen, but the log goes elsewhere.
+TEST_F(GameFolderChoice, AWorkingFolderWithoutTheBinaryIsKeptButItsLogGoesToTheStateFolder) {
     fs::create_directories("sounds");
     writeFile("sounds/b1.wav", "");
     ASSERT_TRUE(enterGameFolder());
     EXPECT_EQ(fs::current_path(), dir.path());
     logMessage("here");
-    EXPECT_EQ(readFile(kLogFileName), "here\n");
-    EXPECT_FALSE(fs::exists("state"));
+    EXPECT_EQ(readFile("state/quorvish-blemp/sys_debug.log"), "here\n");
+    EXPECT_FALSE(fs::exists(kLogFileName));
+}
+
+TEST_F(GameFolderChoice, WithoutAStateFolderOneLineSaysThereIsNoLog) {
+    fs::create_directories("sounds");
+    writeFile("sounds/b1.wav", "");
+    unsetenv("XDG_STATE_HOME");
+    const std::string home = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
+    unsetenv("HOME");
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(enterGameFolder());
+    const std::string stderrText = testing::internal::GetCapturedStderr();
+    if (!home.empty()) setenv("HOME", home.c_str(), 1);
+    EXPECT_EQ(stderrText, "quorvish-blemp: neither $XDG_STATE_HOME nor $HOME is set, so the "
+                          "game keeps no log\n");
+    logMessage("lost");
+    EXPECT_FALSE(fs::exists(kLogFileName));
 }
 
 TEST_F(GameFolderChoice, NoGameFolderIsOneLineNamingWhereItLookedInTheStateLog) {

@@ -3,7 +3,8 @@
 
     desktop_play.py GAME_DIR X_SCREEN_TOOL SHOT_DIR CASE
 
-CASE is one of: window-toggle, away-pause, display-loss, pass-rate, stall, demo. Screenshots and the recorded mix are
+CASE is one of: window-toggle, away-pause, display-loss, exit-signals, window-destroyed,
+frozen-sound-server, pass-rate, stall, demo. Screenshots and the recorded mix are
 kept in SHOT_DIR for a person to look at.
 """
 import os
@@ -14,6 +15,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from desktop.cases import away_pause, display_loss, window_toggle  # noqa: E402
 from desktop.demos import record_and_replay  # noqa: E402
+from desktop.exits import exit_signals, frozen_sound_server, window_destroyed  # noqa: E402
 from desktop.pacing import pass_rate_case, stall  # noqa: E402
 from sim.checks import case_main  # noqa: E402
 
@@ -21,6 +23,9 @@ CASES = {
     "window-toggle": window_toggle,
     "away-pause": away_pause,
     "display-loss": display_loss,
+    "exit-signals": exit_signals,
+    "window-destroyed": window_destroyed,
+    "frozen-sound-server": frozen_sound_server,
     "pass-rate": pass_rate_case,
     "stall": stall,
     "demo": record_and_replay,

@@ -3,7 +3,7 @@
 # the game's keys, never Escape; every enemy killed five seconds before the end, so the end
 # screen is reached) and prints each pool's high-water mark and the peak memory. Fails on a
 # sanitizer report or leak (the run's exit code), on a pool of the level that keeps
-# growing, or on an end screen that never came.
+# growing or an enemy outside the arena after any pass, or on an end screen that never came.
 #   soak.sh SIM GAME_DIR MINUTES [SEED]
 set -u
 sim=$1 game_dir=$(cd "$2" && pwd) minutes=$3 seed=${4:-1}

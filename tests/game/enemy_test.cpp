@@ -6,6 +6,7 @@
 #include "game/player.h"
 #include "game_fixture.h"
 
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -163,6 +164,49 @@ TEST_F(EnemyTest, EnemyBehindAWallChainWalksRoundItsEndAndReachesTheHero) {
     EXPECT_TRUE(detoured);
     EXPECT_LT(player.health, 100);
     EXPECT_LT(m->x, 1200.0f); // reached the hero's side of the chain
+}
+
+// True when one of the cells under the object's top-left corner lists it.
+bool inCornerCell(const ObstacleStore& store, const GameObject& object) {
+    const int cx = static_cast<int>(object.x) / kCellSize;
+    const int cy = static_cast<int>(object.y) / kCellSize;
+    for (const CellNode* node = store.cellList(cx, cy); node != nullptr; node = node->next)
+        if (node->object == &object) return true;
+    return false;
+}
+
+TEST_F(EnemyTest, EnemyPushedPastAnEdgeIsBackInsideAndInItsCellsAfterItsNextMove) {
+    struct Edge {
+        const char* name;
+        float x, y;         // the enemy's start, 10 px inside the edge
+        float pushX, pushY; // px/s, enough to carry it 30 px past the edge in one pass
+    };
+    const Edge edges[] = {
+        {"left", 10, 1200, -400, 0},
+        {"top", 1200, 10, 0, -400},
+        {"right", 2400 - 15 - 10, 1200, 400, 0},
+        {"bottom", 1200, 2400 - 16 - 10, 0, 400},
+    };
+    for (const Edge& edge : edges) {
+        SCOPED_TRACE(edge.name);
+        Mario* m = spawn<Mario>(edge.x, edge.y);
+        // It stands on its waypoint, so only the push moves it.
+        m->pathX[0] = static_cast<int>(edge.x);
+        m->pathY[0] = static_cast<int>(edge.y);
+        m->detouring = true;
+        m->pushX = edge.pushX;
+        m->pushY = edge.pushY;
+        step(100.0);
+        list.update(player.x, player.y, edge.x, edge.y);
+        EXPECT_GE(m->x, 0.0f);
+        EXPECT_GE(m->y, 0.0f);
+        EXPECT_LE(m->x + m->width, 2400.0f);
+        EXPECT_LE(m->y + m->height, 2400.0f);
+        // Pressed against the edge it was pushed past, not put back where it started.
+        EXPECT_EQ(std::fabs(m->x - edge.x) + std::fabs(m->y - edge.y), 10.0f);
+        EXPECT_TRUE(inCornerCell(store, *m));
+        list.remove(m);
+    }
 }
 
 } // namespace

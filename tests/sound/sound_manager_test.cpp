@@ -2,10 +2,12 @@
 #include "platform/log.h"
 #include "sound/sound_manager.h"
 
-#include "sounds/wav_writer.h"
 #include "support/work_dir.h"
+#include "tones.h"
 #include "wav_probe.h"
 
+#include <AL/alc.h>
+#include <AL/alext.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -24,21 +26,24 @@ constexpr double kHigh = 1320.0;
 using ::testing::HasSubstr;
 using ::testing::MatchesRegex;
 
-// Writes a mono 22050 Hz sound of sine segments (frequency, seconds) at amplitude 0.5.
-void writeTones(const char* file, std::initializer_list<std::pair<double, double>> segments) {
-    Audio audio;
-    audio.rate = 22050;
-    for (const auto& [frequency, seconds] : segments) {
-        for (int i = 0; i < int(seconds * audio.rate); ++i)
-            audio.samples.push_back(
-                float(0.5 * std::sin(2.0 * std::numbers::pi * frequency * i / audio.rate)));
-    }
-    writeWav(file, audio);
-}
-
-// Lets the mixer run on for a while; the wave driver keeps pace with the wall clock.
+// Lets the mixer run on for that much of the recording. It waits on the device's own clock,
+// which the wave driver advances as it mixes, so a busy machine that slows the mixer slows
+// the test alike; the wall clock only bounds the wait, should the mixer stop.
 void listen(int milliseconds) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    ALCdevice* device = alcGetContextsDevice(alcGetCurrentContext());
+    auto deviceClock =
+        reinterpret_cast<LPALCGETINTEGER64VSOFT>(alcGetProcAddress(device, "alcGetInteger64vSOFT"));
+    ASSERT_NE(deviceClock, nullptr) << "no ALC_SOFT_device_clock";
+    ALCint64SOFT start = 0;
+    ALCint64SOFT now = 0;
+    deviceClock(device, ALC_DEVICE_CLOCK_SOFT, 1, &start);
+    const auto giveUp =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(50 * milliseconds);
+    while (now - start < ALCint64SOFT{milliseconds} * 1000000 &&
+           std::chrono::steady_clock::now() < giveUp) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        deviceClock(device, ALC_DEVICE_CLOCK_SOFT, 1, &now);
+    }
 }
 
 // The wave driver's recording as a track of 20 ms slices, "#" where a tone of this

@@ -70,13 +70,20 @@ bool killsBefore(const SimOptions& options, int pass) {
     return false;
 }
 
-// The soak's verdict: exit code 1 when a pool of the level kept growing.
+// The soak's verdict: exit code 1 when a pool of the level kept growing or an enemy left the
+// arena.
 int judgeSoak(const PoolWatch& watch) {
     watch.print(stdout);
     const std::vector<std::string> growing = watch.growing();
     for (const std::string& name : growing)
         std::fprintf(stderr, "quorvish-sim: the %s keep growing\n", name.c_str());
-    return growing.empty() ? 0 : 1;
+    const long outside = watch.passesWithEnemyOutside();
+    if (outside > 0)
+        std::fprintf(stderr,
+                     "quorvish-sim: an enemy was outside the arena after %ld game passes, "
+                     "the first being game pass %ld\n",
+                     outside, watch.firstPassWithEnemyOutside());
+    return growing.empty() && outside == 0 ? 0 : 1;
 }
 
 } // namespace

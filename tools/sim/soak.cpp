@@ -1,7 +1,10 @@
 #include "soak.h"
 
+#include "base/arena.h"
 #include "collision/obstacle_store.h"
 #include "game/effects.h"
+#include "game/enemy.h"
+#include "game/enemy_list.h"
 #include "game/projectile.h"
 #include "platform/events.h"
 #include "sound/sound_manager.h"
@@ -39,6 +42,13 @@ long levelCount(int index) {
     }
 }
 
+bool enemyOutsideArena() {
+    for (const Enemy* e = enemies != nullptr ? enemies->head : nullptr; e != nullptr; e = e->next)
+        if (e->x < 0 || e->y < 0 || e->x + e->width > kArenaSize || e->y + e->height > kArenaSize)
+            return true;
+    return false;
+}
+
 } // namespace
 
 void RandomPlayer::play(int pass) {
@@ -71,6 +81,8 @@ void PoolWatch::sample() {
     }
     ++window.passes;
     ++watched;
+    if (!enemyOutsideArena()) return;
+    if (outsidePasses++ == 0) firstOutside = watched;
 }
 
 void PoolWatch::print(std::FILE* out) const {

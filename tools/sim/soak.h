@@ -1,6 +1,6 @@
 #pragma once
 // The soak: random play for as long as asked, watching the level's lists and pools for
-// counts that only ever climb.
+// counts that only ever climb and for enemies that leave the arena.
 #include <cstdio>
 #include <random>
 #include <string>
@@ -39,6 +39,11 @@ class PoolWatch {
     // Empty when none, or when fewer than four whole minutes were watched.
     std::vector<std::string> growing() const;
 
+    // Game passes after which some enemy's rectangle reached past the arena's edges, and the
+    // first of them (0 when none).
+    long passesWithEnemyOutside() const { return outsidePasses; }
+    long firstPassWithEnemyOutside() const { return firstOutside; }
+
   private:
     static constexpr int kWindowPasses = 3600;
     struct Window {
@@ -49,4 +54,6 @@ class PoolWatch {
     std::vector<Window> windows;
     long highWater[kCounts] = {};
     long watched = 0;
+    long outsidePasses = 0;
+    long firstOutside = 0;
 };

@@ -34,6 +34,17 @@ def wait_for_picture(desktop, x_screen, path, wait=30.0):
         time.sleep(0.5)
 
 
+def wait_for_silence(game, wait=15.0):
+    """True once the last third of a second recorded is silent (dither at most), within wait."""
+    deadline = time.monotonic() + wait
+    while time.monotonic() < deadline:
+        time.sleep(0.2)
+        samples = read_mono(game.path("mix.wav"))
+        if len(samples) > RATE and loudest(samples, len(samples) - RATE // 3, len(samples)) <= 2:
+            return True
+    return False
+
+
 def grab(desktop, x_screen, path):
     desktop.run(x_screen, "grab", path)
     return Picture(path)
@@ -122,13 +133,17 @@ def away_pause(game_dir, x_screen, shot_dir, checks):
         time.sleep(1.0)
         desktop.key("Escape")  # past the intro, into the game and its music
         time.sleep(2.0)
+        leave_at = recorded_frames(game)
         thief = "focus thief"
         helper = desktop.spawn(x_screen, "window", thief, "4")
         other_window = desktop.find_window(thief)
         if not checks.check(other_window and desktop.activate(other_window),
                             "another window takes the focus"):
             return
-        time.sleep(0.5)  # the game sees the focus go
+        # A busy machine may take a while to run the pass that sees the focus go: measure
+        # from when the level's music, which loops all along, has fallen silent.
+        if not checks.check(wait_for_silence(game), "the game pauses while away"):
+            return
         away_at, cpu_at = recorded_frames(game), game.cpu_seconds()
         time.sleep(0.5)
         first = grab(desktop, x_screen, os.path.join(shot_dir, "desktop_away_1.bmp"))
@@ -154,7 +169,7 @@ def away_pause(game_dir, x_screen, shot_dir, checks):
 
         samples = read_mono(game.path("mix.wav"))
         margin = RATE // 4  # the file lags the mix by its write buffers
-        levels = (loudest(samples, away_at - RATE, away_at - margin),
+        levels = (loudest(samples, leave_at - RATE, leave_at - margin),
                   loudest(samples, away_at + margin, back_at - margin),
                   loudest(samples, end_at - RATE, end_at - margin))
         print(f"loudest sample before / while / after away: {levels}")

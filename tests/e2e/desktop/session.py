@@ -101,11 +101,15 @@ class Game:
         self.folder = self._temp.name
         for item in ("quorvish-blemp", "images", "sounds"):
             os.symlink(os.path.join(os.path.abspath(game_dir), item), os.path.join(self.folder, item))
-        env = dict(desktop.env, ALSOFT_DRIVERS="null", **(env or {}))
+        extra = env or {}
+        env = dict(desktop.env, ALSOFT_DRIVERS="null")
         if sound_conf is not None:
             with open(os.path.join(self.folder, "alsoft.conf"), "w") as f:
                 f.write(sound_conf)
             env.update(ALSOFT_DRIVERS="wave", ALSOFT_CONF=os.path.join(self.folder, "alsoft.conf"))
+        env.update(extra)
+        self.started_at = time.monotonic()
+        self.output = None  # what the game printed, once it has ended
         with open(self.path("stderr.txt"), "w") as errors:
             self.process = subprocess.Popen(["./quorvish-blemp", *args], cwd=self.folder, env=env,
                                             stdout=subprocess.PIPE, stderr=errors, text=True)
@@ -116,6 +120,22 @@ class Game:
     def log(self):
         with open(self.path("sys_debug.log"), errors="replace") as f:
             return f.read()
+
+    def wait_for_log(self, text, wait=30.0):
+        """Seconds since the start when the log first held text, or None after wait."""
+        deadline = time.monotonic() + wait
+        while not (os.path.exists(self.path("sys_debug.log")) and text in self.log()):
+            if time.monotonic() >= deadline:
+                return None
+            time.sleep(0.05)
+        return time.monotonic() - self.started_at
+
+    def ended_within(self, seconds):
+        """The exit code when the game ends within that many seconds, else None."""
+        try:
+            return self.process.wait(seconds)
+        except subprocess.TimeoutExpired:
+            return None
 
     def cpu_seconds(self):
         """User and system time the game has used so far."""
@@ -132,7 +152,7 @@ class Game:
     def wait(self, timeout):
         """The exit code once the game has ended by itself, killing it after timeout seconds;
         its standard output is kept in self.output."""
-        if self.process.returncode is not None:
+        if self.output is not None:
             return self.process.returncode
         try:
             self.output, _ = self.process.communicate(timeout=timeout)
