@@ -37,11 +37,15 @@ void reportNoGameFolder(const std::vector<fs::path>& looked) {
 
 std::vector<fs::path> gameFolderCandidates(const fs::path& working, const fs::path& binaryFolder,
                                            const fs::path& dataFromBinary) {
+    // Without a trailing '/', which SDL ends the binary's folder with and "." leaves behind.
+    const auto plainFolder = [](const fs::path& path) {
+        const fs::path folder = path.lexically_normal();
+        return folder.has_filename() ? folder : folder.parent_path();
+    };
     std::vector<fs::path> candidates{working};
     if (!binaryFolder.empty()) {
-        fs::path binary = binaryFolder.lexically_normal();
-        if (!binary.has_filename()) binary = binary.parent_path(); // SDL ends it with '/'
-        for (const fs::path& folder : {binary, (binary / dataFromBinary).lexically_normal()})
+        const fs::path binary = plainFolder(binaryFolder);
+        for (const fs::path& folder : {binary, plainFolder(binary / dataFromBinary)})
             if (std::find(candidates.begin(), candidates.end(), folder) == candidates.end())
                 candidates.push_back(folder);
     }
