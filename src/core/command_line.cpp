@@ -24,9 +24,10 @@ constexpr const char* kHelp =
     "recorded: exit code 0 if so, 1 if not, 2 for a file that is not a demo of this version.\n"
     "\n"
     "Its images/ and sounds/ are read from the working folder, the binary's folder or\n"
-    "../share/quorvish-blemp beside the binary, the first that holds them. The log,\n"
-    "sys_debug.log, is written in the working folder when that is the game's folder, and\n"
-    "otherwise in $XDG_STATE_HOME/quorvish-blemp/ (by default ~/.local/state/quorvish-blemp/).\n";
+    "the install's " QUORVISH_DATA_FROM_BINARY " beside the binary, the first that holds\n"
+    "them. The log, sys_debug.log, is written in the working folder when that is the game's\n"
+    "folder, and otherwise in $XDG_STATE_HOME/quorvish-blemp/ (by default\n"
+    "~/.local/state/quorvish-blemp/).\n";
 
 } // namespace
 

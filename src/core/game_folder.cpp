@@ -55,13 +55,17 @@ void reportNoGameFolder(const std::vector<fs::path>& looked) {
 
 } // namespace
 
-std::vector<fs::path> gameFolderCandidates(const fs::path& working, const fs::path& binaryFolder) {
+std::vector<fs::path> gameFolderCandidates(const fs::path& working, const fs::path& binaryFolder,
+                                           const fs::path& dataFromBinary) {
+    // Without a trailing '/', which SDL ends the binary's folder with and "." leaves behind.
+    const auto plainFolder = [](const fs::path& path) {
+        const fs::path folder = path.lexically_normal();
+        return folder.has_filename() ? folder : folder.parent_path();
+    };
     std::vector<fs::path> candidates{working};
     if (!binaryFolder.empty()) {
-        fs::path binary = binaryFolder.lexically_normal();
-        if (!binary.has_filename()) binary = binary.parent_path(); // SDL ends it with '/'
-        for (const fs::path& folder :
-             {binary, (binary / "../share" / kGameName).lexically_normal()})
+        const fs::path binary = plainFolder(binaryFolder);
+        for (const fs::path& folder : {binary, plainFolder(binary / dataFromBinary)})
             if (std::find(candidates.begin(), candidates.end(), folder) == candidates.end())
                 candidates.push_back(folder);
     }
@@ -79,7 +83,9 @@ fs::path stateLogFolder(const char* xdgStateHome, const char* home) {
 bool enterGameFolder() {
     std::error_code ec;
     const fs::path working = fs::current_path(ec);
-    const std::vector<fs::path> candidates = gameFolderCandidates(working, executableFolder());
+    // The install rules' data folder seen from their binary folder (cmake/InstallDirs.cmake).
+    const std::vector<fs::path> candidates =
+        gameFolderCandidates(working, executableFolder(), QUORVISH_DATA_FROM_BINARY);
     for (const fs::path& folder : candidates) {
         if (!holdsAnAssetFile(folder)) continue;
         if (folder != working) {

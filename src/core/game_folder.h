@@ -5,10 +5,13 @@
 #include <vector>
 
 // The folders that may hold images/ and sounds/, in the order they are tried, without
-// repeats: the working folder, the binary's folder, and an install's shared data beside it
-// (<binary folder>/../share/quorvish-blemp). An empty binary folder adds nothing.
-std::vector<std::filesystem::path> gameFolderCandidates(const std::filesystem::path& working,
-                                                        const std::filesystem::path& binaryFolder);
+// repeats: the working folder, the binary's folder, and an install's data seen from it
+// (<binary folder>/<dataFromBinary>, for example ../share/quorvish-blemp). An empty binary
+// folder adds nothing.
+std::vector<std::filesystem::path>
+gameFolderCandidates(const std::filesystem::path& working,
+                     const std::filesystem::path& binaryFolder,
+                     const std::filesystem::path& dataFromBinary);
 
 // The per-user folder for the log of a game run from elsewhere than its own folder:
 // $XDG_STATE_HOME/quorvish-blemp, or $HOME/.local/state/quorvish-blemp when that is unset,

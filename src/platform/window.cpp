@@ -35,6 +35,11 @@ SDL_Window* gameWindow() {
 }
 
 bool createGameWindow() {
+    // The desktop matches the window to its launcher by this id (X11's WM_CLASS, Wayland's
+    // app id), so it is the desktop entry's. SDL 2.26 reads only the environment for it, when
+    // the video starts; a value the user has set is left alone.
+    setenv("SDL_VIDEO_X11_WMCLASS", QUORVISH_APP_ID, 0);
+    setenv("SDL_VIDEO_WAYLAND_WMCLASS", QUORVISH_APP_ID, 0);
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return reportNoWindow(SDL_GetError());
     if (isInvisibleDriverNobodyAskedFor()) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);

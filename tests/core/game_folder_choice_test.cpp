@@ -19,17 +19,27 @@ TEST(GameFolder, CandidatesAreTheWorkingTheBinarysAndTheInstallsFolderWithoutRep
     struct Case {
         const char* working;
         const char* binary;
+        const char* data; // seen from the binary's folder
         std::vector<fs::path> expected;
     };
+    const char* share = "../share/quorvish-blemp";
+    const char* games = "../share/games/quorvish-blemp";
     const Case cases[] = {
-        {"/home/ann", "/opt/qb/bin/", {"/home/ann", "/opt/qb/bin", "/opt/qb/share/quorvish-blemp"}},
-        {"/opt/qb/bin", "/opt/qb/bin/", {"/opt/qb/bin", "/opt/qb/share/quorvish-blemp"}},
-        {"/usr/share/quorvish-blemp", "/usr/bin/", {"/usr/share/quorvish-blemp", "/usr/bin"}},
-        {"/home/ann", "/usr/games/../bin/", {"/home/ann", "/usr/bin", "/usr/share/quorvish-blemp"}},
-        {"/home/ann", "", {"/home/ann"}},
+        {"/h", "/opt/qb/bin/", share, {"/h", "/opt/qb/bin", "/opt/qb/share/quorvish-blemp"}},
+        {"/opt/qb/bin", "/opt/qb/bin/", share, {"/opt/qb/bin", "/opt/qb/share/quorvish-blemp"}},
+        {"/usr/share/quorvish-blemp",
+         "/usr/bin/",
+         share,
+         {"/usr/share/quorvish-blemp", "/usr/bin"}},
+        {"/h", "/usr/games/../bin/", share, {"/h", "/usr/bin", "/usr/share/quorvish-blemp"}},
+        {"/h", "/usr/games/", games, {"/h", "/usr/games", "/usr/share/games/quorvish-blemp"}},
+        {"/h", "/opt/qb/", "data", {"/h", "/opt/qb", "/opt/qb/data"}},
+        {"/h", "/opt/qb/", ".", {"/h", "/opt/qb"}}, // the data beside the binary
+        {"/h", "", games, {"/h"}},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(gameFolderCandidates(c.working, c.binary), c.expected) << c.binary;
+        EXPECT_EQ(gameFolderCandidates(c.working, c.binary, c.data), c.expected)
+            << c.binary << " " << c.data;
 }
 
 TEST(GameFolder, TheStateFolderFollowsXdgAndFallsBackToHome) {

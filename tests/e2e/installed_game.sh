@@ -13,9 +13,9 @@ game_window() {
 }
 
 # play_menu BINARY FOLDER SHOT X_SCREEN: starts the binary in FOLDER, saves the screen as
-# SHOT once the menu is drawn, prints how much of it is lit (percent) and the size of the
-# window's icon (WxH or none) on one line, then quits with Down and Enter. Returns the game's
-# exit code.
+# SHOT once the menu is drawn, prints how much of it is lit (percent), the size of the
+# window's icon (WxH or none) and xprop's WM_CLASS line on one line, then quits with Down
+# and Enter. Returns the game's exit code.
 play_menu() {
     local binary=$1 folder=$2 shot=$3 x_screen=$4 pid window=""
     (cd "$folder" && exec "$binary") &
@@ -30,7 +30,7 @@ play_menu() {
     # the window that stays is the one to look at.
     window=$(game_window)
     [ -n "$window" ] && timeout 5 xdotool windowactivate --sync "$window" 2>/dev/null
-    echo "$lit $("$x_screen" icon "${window:-0}")"
+    echo "$lit $("$x_screen" icon "${window:-0}") $(xprop -id "${window:-0}" WM_CLASS 2>&1)"
     hold Down
     hold Return
     for _ in $(seq 300); do
@@ -39,6 +39,17 @@ play_menu() {
     done
     kill -0 "$pid" 2>/dev/null && kill -9 "$pid"
     wait "$pid"
+}
+
+# check_menu_run FILE APP_ID WHAT: fails unless the line play_menu printed into FILE shows
+# a lit menu, the window's own icon and both fields of WM_CLASS the desktop id; prints it.
+check_menu_run() {
+    local lit icon wm_class
+    read -r lit icon wm_class < "$1"
+    [ "$icon" = 64x64 ] || fail "$3: the window shows no icon of its own ($icon)"
+    [ "${lit:-0}" -ge 60 ] || fail "$3: the menu is mostly black ($lit% lit)"
+    [ "$wm_class" = "WM_CLASS(STRING) = \"$2\", \"$2\"" ] || fail "$3: $wm_class"
+    echo "$3: menu $lit% lit, window icon $icon, $wm_class"
 }
 
 # in_xvfb COMMAND...: runs the command on a fresh Xvfb screen with openbox managing it; the

@@ -1,0 +1,76 @@
+# The changelog (dist/changelog, in Debian's format) is the one list of releases: the
+# package ships it, and the metainfo's <releases> and the man page's date are read from it.
+#   quorvish_read_changelog(FILE) sets QUORVISH_RELEASE_DATE (YYYY-MM-DD of the newest
+#   entry) and QUORVISH_RELEASES_XML (a <release> element with its description for each).
+#   An entry is a heading line, "  * " items (continued on lines indented by four) and the
+#   " -- name <mail>  date" line.
+
+# The item in ITEM, XML-escaped, joins the list in ITEMS.
+macro(quorvish_end_changelog_item)
+  if(NOT item STREQUAL "")
+    string(REPLACE "&" "&amp;" item "${item}")
+    string(REPLACE "<" "&lt;" item "${item}")
+    string(REPLACE ">" "&gt;" item "${item}")
+    string(APPEND items "          <li>${item}</li>\n")
+    set(item "")
+  endif()
+endmacro()
+
+function(quorvish_read_changelog file)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${file})
+  file(READ ${file} text)
+  # One list entry a line: the text's own semicolons and brackets, which would split or join
+  # entries, wait as control characters.
+  string(ASCII 1 semicolon)
+  string(ASCII 2 open)
+  string(ASCII 3 close)
+  string(REPLACE ";" "${semicolon}" text "${text}")
+  string(REPLACE "[" "${open}" text "${text}")
+  string(REPLACE "]" "${close}" text "${text}")
+  string(REPLACE "\n" ";" lines "${text}")
+  set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+  set(xml "")
+  set(version "")
+  set(items "")
+  set(item "")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "^[a-z0-9.+-]+ \\(([^)]+)\\) ")
+      set(version ${CMAKE_MATCH_1})
+    elseif(line MATCHES "^  \\* (.+)$")
+      quorvish_end_changelog_item()
+      set(item "${CMAKE_MATCH_1}")
+    elseif(line MATCHES "^    ([^ ].*)$" AND NOT item STREQUAL "")
+      string(APPEND item " ${CMAKE_MATCH_1}")
+    elseif(line MATCHES "^ -- .*>  [A-Z][a-z][a-z], ([0-9]+) ([A-Z][a-z][a-z]) ([0-9]+) ")
+      set(day ${CMAKE_MATCH_1})
+      set(year ${CMAKE_MATCH_3})
+      list(FIND months ${CMAKE_MATCH_2} month)
+      quorvish_end_changelog_item()
+      if(version STREQUAL "" OR items STREQUAL "" OR month EQUAL -1)
+        message(FATAL_ERROR "${file}: no heading, no change or no date in the entry ending \"${line}\"")
+      endif()
+      math(EXPR month "${month} + 1")
+      string(REGEX REPLACE "^([0-9])$" "0\\1" month ${month})
+      string(REGEX REPLACE "^([0-9])$" "0\\1" day ${day})
+      string(APPEND xml "    <release version=\"${version}\" date=\"${year}-${month}-${day}\">\n"
+                        "      <description>\n        <ul>\n${items}        </ul>\n"
+                        "      </description>\n    </release>\n")
+      if(NOT DEFINED newest_version)
+        set(newest_version ${version})
+        set(newest_date ${year}-${month}-${day})
+      endif()
+      set(version "")
+      set(items "")
+    endif()
+  endforeach()
+  if(NOT "${newest_version}" STREQUAL PROJECT_VERSION)
+    message(FATAL_ERROR "${file}: the newest entry is \"${newest_version}\", the project's "
+                        "version ${PROJECT_VERSION}: add an entry for the release")
+  endif()
+  string(REPLACE "${semicolon}" ";" xml "${xml}")
+  string(REPLACE "${open}" "[" xml "${xml}")
+  string(REPLACE "${close}" "]" xml "${xml}")
+  string(STRIP "${xml}" xml)
+  set(QUORVISH_RELEASE_DATE ${newest_date} PARENT_SCOPE)
+  set(QUORVISH_RELEASES_XML "${xml}" PARENT_SCOPE)
+endfunction()
