@@ -48,8 +48,10 @@ cat > "$root/play_case.sh" <<'PLAY'
 # play_case.sh X_SCREEN_TOOL: runs ./quorvish-blemp in the working folder, plays it and
 # prints its exit code; "hang" when it does not end.
 title='Quorvish Blemp by Tallowfork'
-# Held for a while: the game reads its key table once a pass, and passes are slow here.
-press() { xdotool keydown "$1"; sleep 0.3; xdotool keyup "$1"; sleep 0.5; }
+# Held for a while: the game reads its key table once a pass, and passes are slow here, the
+# more so on a machine that others are building on. Held too long does no harm: Return and
+# Escape only ever lead on towards the quit.
+press() { xdotool keydown "$1"; sleep 0.8; xdotool keyup "$1"; sleep 0.5; }
 find_window() { xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | tail -n1; }
 ./quorvish-blemp 2> stderr.txt &
 pid=$!
