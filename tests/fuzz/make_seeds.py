@@ -4,7 +4,8 @@
     make_seeds.py GAME_DIR SEED_DIR
 
 Writes SEED_DIR/descriptor (every descriptor), SEED_DIR/bitmap (every bitmap of at most
-64 KiB) and SEED_DIR/wav (every sound cut to its first 256 frames, sizes rewritten), so the
+64 KiB), SEED_DIR/wav (every sound cut to its first 256 frames, sizes rewritten) and
+SEED_DIR/settings (a settings file a player might have edited), so the
 fuzzers start from files the game really reads without dragging megabytes through each run.
 """
 import os
@@ -14,6 +15,26 @@ import sys
 
 MAX_BITMAP = 64 * 1024
 WAV_FRAMES = 256
+SETTINGS = """# mine
+[sound]
+music = 40
+effects = 100
+mute = no
+[video]
+fullscreen = no
+window = 1600x1200
+position = 10,20
+scaling = integer
+[keys]
+up = Up, Keypad 8
+fire = Left Ctrl, space
+escape = Q
+[pad]
+fire = b, lefty-
+deadzone = 30
+[extra]
+kept = yes
+"""
 
 
 def chunks(riff):
@@ -41,7 +62,7 @@ def short_wav(riff):
 
 
 def main(game_dir, seed_dir):
-    targets = {name: os.path.join(seed_dir, name) for name in ("descriptor", "bitmap", "wav")}
+    targets = {name: os.path.join(seed_dir, name) for name in ("descriptor", "bitmap", "wav", "settings")}
     for folder in targets.values():
         shutil.rmtree(folder, ignore_errors=True)
         os.makedirs(folder)
@@ -59,6 +80,8 @@ def main(game_dir, seed_dir):
         if seed is not None:
             with open(os.path.join(targets["wav"], name), "wb") as f:
                 f.write(seed)
+    with open(os.path.join(targets["settings"], "settings.ini"), "w") as f:
+        f.write(SETTINGS)
     for target, folder in targets.items():
         if not os.listdir(folder):
             print(f"make_seeds.py: no {target} seeds in {game_dir}", file=sys.stderr)
