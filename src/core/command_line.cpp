@@ -5,18 +5,32 @@
 
 namespace {
 
-constexpr const char* kUsage = "usage: quorvish-blemp [--help | --version]";
+constexpr const char* kUsage =
+    "usage: quorvish-blemp [--help | --version] [--window | --fullscreen] [--nosound] "
+    "[--nomusic] [--config FILE] [--reset-settings]";
 
 constexpr const char* kHelp =
     "A top-down action game: one hero, sixty enemies, a walled arena. Run with no argument\n"
     "to play, full-screen.\n"
     "\n"
+    "  --window          play in a window, this time and from now on\n"
+    "  --fullscreen      play full-screen, this time and from now on\n"
+    "  --nosound         open no sound device: the game runs silent\n"
+    "  --nomusic         no music this time (the effects play on)\n"
+    "  --config FILE     read and write the settings in FILE\n"
+    "  --reset-settings  write every setting back to its default\n"
+    "\n"
     "Controls: Up/Down walk (menu: choose), Left/Right turn, Space fire,\n"
     "1/2 handgun/rocket launcher, Enter take a menu entry, Escape start the game from the\n"
-    "intro or quit; Alt+Enter or F11 full-screen or a window, F12 a screenshot in\n"
-    "$XDG_PICTURES_DIR or ~/Pictures. A gamepad: d-pad or left stick to walk and turn, A fire,\n"
-    "X/Y or the shoulders the weapons, Start take a menu entry, Back quit. The game pauses\n"
-    "while its window is minimised or another window has the focus.\n"
+    "intro or quit; F1 the settings screen, Alt+Enter or F11 full-screen or a window, F12 a\n"
+    "screenshot in $XDG_PICTURES_DIR or ~/Pictures. A gamepad: d-pad or left stick to walk\n"
+    "and turn, A fire, X/Y or the shoulders the weapons, Start take a menu entry, Back quit,\n"
+    "the guide button the settings screen. The game pauses while its window is minimised or\n"
+    "another window has the focus.\n"
+    "\n"
+    "The settings (volume, window, keys, pad) are kept in\n"
+    "$XDG_CONFIG_HOME/quorvish-blemp/settings.ini (by default\n"
+    "~/.config/quorvish-blemp/settings.ini), a plain file that may be edited.\n"
     "\n"
     "Its images/ and sounds/ are read from the working folder, the binary's folder or\n"
     "../share/quorvish-blemp beside the binary, the first that holds them. The log,\n"
@@ -26,10 +40,12 @@ constexpr const char* kHelp =
 } // namespace
 
 Command readCommandLine(int argc, const char* const* argv) {
-    if (argc <= 1) return Command::kPlay;
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) return Command::kVersion;
     if (argc == 2 && std::strcmp(argv[1], "--help") == 0) return Command::kHelp;
-    return Command::kUsage;
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "--help") == 0)
+            return Command::kUsage;
+    return Command::kPlay;
 }
 
 int answerCommand(Command command, int argc, const char* const* argv) {
@@ -44,8 +60,11 @@ int answerCommand(Command command, int argc, const char* const* argv) {
     case Command::kUsage:
         break;
     }
-    const char* first = argc > 1 ? argv[1] : "";
-    std::fprintf(stderr, "quorvish-blemp: unexpected argument '%s'; %s\n", first, kUsage);
+    return reportBadArgument(argc > 1 ? argv[1] : "");
+}
+
+int reportBadArgument(const char* what) {
+    std::fprintf(stderr, "quorvish-blemp: unexpected argument '%s'; %s\n", what, kUsage);
     return 2;
 }
 

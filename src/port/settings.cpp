@@ -68,6 +68,12 @@ bool readList(std::string_view text, const std::function<int(const std::string&)
     return true;
 }
 
+// The guide button opens the settings screen and is no action's.
+int padFromName(const std::string& name) {
+    const int input = padInputFromName(name);
+    return padInputName(input) == "guide" ? -1 : input;
+}
+
 int keyFromName(const std::string& name) {
     const int code = scancodeFromName(name.c_str());
     return code > 0 ? code : -1;
@@ -167,7 +173,7 @@ std::vector<Entry> makeEntries() {
                          : ": pad buttons or left stick directions, as for up"),
              [a](const Settings& s) { return padList(s.pad[a]); },
              [a](std::string_view t, Settings& s) {
-                 return readList(t, padInputFromName, s.pad[a]);
+                 return readList(t, padFromName, s.pad[a]);
              }});
     entries.push_back(
         {"pad", "deadzone", "stick travel ignored, 0 to 90 percent",

@@ -18,8 +18,8 @@ Store& store() {
 }
 
 constexpr const char* kHeading =
-    "# Quorvish Blemp's settings. The game rewrites this file when a setting changes in the "
-    "game; keys it does not know are kept.";
+    "# Quorvish Blemp's settings, a file to edit by hand or from the game's settings screen\n"
+    "# (F1). The game rewrites it when a setting changes; keys it does not know are kept.";
 
 void write() {
     if (store().path.empty()) return;

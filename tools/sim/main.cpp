@@ -14,6 +14,7 @@
 #include "platform/clock.h"
 #include "platform/events.h"
 #include "platform/manual_clock.h"
+#include "port/port_session.h"
 
 #include <chrono>
 #include <cstdio>
@@ -98,6 +99,12 @@ int main(int argc, char** argv) {
     for (auto* files : {&resolved.dumps, &resolved.shots, &resolved.blitLogs})
         for (auto& [pass, file] : *files)
             file = std::filesystem::absolute(startDir / file).string();
+    // The settings file as the game takes it; the key scripts stay in the actions' set-1 codes.
+    if (!options->config.empty()) {
+        PlayOptions play;
+        play.config = options->config;
+        preparePort(play, settingsPathFor(play, startDir));
+    }
     std::error_code ec;
     std::filesystem::current_path(options->dir, ec);
     if (ec) return fail("cannot enter " + options->dir);
