@@ -74,8 +74,8 @@ TEST_F(SettingsFileTest, FirstRunWritesEveryDefaultWithItsComment) {
                            "deadzone = 25"};
     for (const char* line : lines)
         EXPECT_NE(text.find(std::string("\n") + line + "\n"), std::string::npos) << line;
-    // A comment line above every key.
-    EXPECT_EQ(countOf(text, "\n# "), 27);
+    // A comment line above each of the 27 keys, and the heading's second line.
+    EXPECT_EQ(countOf(text, "\n# "), 28);
     // Read again, the file gives the defaults and is not rewritten.
     const fs::file_time_type written = fs::last_write_time(file());
     loadSettings(file(), false);
