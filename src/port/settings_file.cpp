@@ -82,7 +82,8 @@ bool writeFileAtomically(const fs::path& path, const std::string& text, std::str
         reason = "cannot make the folder: " + ec.message();
         return false;
     }
-    const fs::path temporary = path.string() + ".new";
+    // Named for this process, so that two games started at once never write into one file.
+    const fs::path temporary = path.string() + ".new-" + std::to_string(::getpid());
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) {
         reason = systemError();

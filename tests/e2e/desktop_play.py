@@ -3,8 +3,9 @@
 
     desktop_play.py GAME_DIR X_SCREEN_TOOL SHOT_DIR CASE
 
-CASE is one of: window-toggle, away-pause, display-loss, pass-rate, stall. Screenshots and the recorded mix are
-kept in SHOT_DIR for a person to look at.
+CASE is one of: window-toggle, away-pause, display-loss, pass-rate, stall, volume,
+window-memory, settings-screen. Screenshots and the recorded mix are kept in SHOT_DIR for a
+person to look at.
 """
 import os
 import sys
@@ -14,6 +15,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from desktop.cases import away_pause, display_loss, window_toggle  # noqa: E402
 from desktop.pacing import pass_rate_case, stall  # noqa: E402
+from desktop.port_cases import settings_screen, volume, window_memory  # noqa: E402
 from sim.checks import case_main  # noqa: E402
 
 CASES = {
@@ -22,6 +24,9 @@ CASES = {
     "display-loss": display_loss,
     "pass-rate": pass_rate_case,
     "stall": stall,
+    "volume": volume,
+    "window-memory": window_memory,
+    "settings-screen": settings_screen,
 }
 
 

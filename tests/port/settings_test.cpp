@@ -189,7 +189,8 @@ TEST_F(SettingsFileTest, AWriteThatFailsHalfWayLeavesTheOldFile) {
     EXPECT_FALSE(wrote);
     EXPECT_FALSE(reason.empty());
     EXPECT_EQ(readFile(file()), before);
-    EXPECT_FALSE(fs::exists(file().string() + ".new"));
+    for (const fs::directory_entry& entry : fs::directory_iterator(file().parent_path()))
+        EXPECT_EQ(entry.path().filename(), "settings.ini");
 }
 
 TEST_F(SettingsFileTest, AFolderThatCannotBeWrittenGivesOneLineAndTheGameGoesOn) {

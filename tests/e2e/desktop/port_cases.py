@@ -1,0 +1,173 @@
+"""The port's settings on a desktop: the volume heard through OpenAL Soft's wave driver, the
+window mode and size remembered from one run to the next, and the F1 settings screen."""
+import os
+import time
+
+from desktop.cases import (RATE, SOUND_CONF, grab, loudest, read_mono, recorded_frames,
+                           same_share, start, wait_for_size)
+from desktop.frames import read_trace
+from desktop.session import Desktop, Game
+
+MARGIN = RATE // 4  # the file lags the mix by its write buffers
+
+
+def settings_text(music=100, effects=100):
+    return f"[sound]\nmusic = {music}\neffects = {effects}\n"
+
+
+def peak_after(desktop, game, x_screen, seconds, keys=()):
+    """The loudest sample of the mix in the last second of `seconds` after the keys."""
+    for key in keys:
+        desktop.key(key)
+        time.sleep(1.0)
+    begin = recorded_frames(game)
+    time.sleep(seconds)
+    end = recorded_frames(game)
+    game.stop()
+    samples = read_mono(game.path("mix.wav"))
+    return loudest(samples, begin + MARGIN, end - MARGIN)
+
+
+def run_for_peak(game_dir, x_screen, checks, settings, keys=(), firing=False):
+    desktop = Desktop("1280x1024")
+    game = Game(desktop, game_dir, SOUND_CONF, settings=settings)
+    try:
+        if not checks.check(start(desktop, game, x_screen) is not None, "the game window appears"):
+            return None
+        if firing:
+            for key in keys:
+                desktop.key(key)
+                time.sleep(1.0)
+            begin = recorded_frames(game)
+            for _ in range(6):
+                desktop.key("space")  # a shot a quarter of a second
+                time.sleep(0.25)
+            end = recorded_frames(game)
+            game.stop()
+            return loudest(read_mono(game.path("mix.wav")), begin + MARGIN, end)
+        return peak_after(desktop, game, x_screen, 1.5, keys)
+    finally:
+        game.close()
+        desktop.close()
+
+
+def volume(game_dir, x_screen, shot_dir, checks):
+    menu = {music: run_for_peak(game_dir, x_screen, checks, settings_text(music=music))
+            for music in (100, 50, 0)}
+    print(f"menu's loudest sample at music 100 / 50 / 0: {menu[100]} / {menu[50]} / {menu[0]}")
+    if None in menu.values():
+        return
+    checks.check(menu[100] > 1000, "the menu's music plays at 100", str(menu))
+    checks.check(menu[0] <= 2, "music = 0 makes the menu silent", str(menu))
+    share = menu[50] / max(1, menu[100])
+    checks.check(0.4 <= share <= 0.6, "music = 50 lowers the peak to about half", f"{share:.2f}")
+    into_game = ("Return", "Escape")
+    shots = run_for_peak(game_dir, x_screen, checks, settings_text(music=0), into_game, True)
+    silent = run_for_peak(game_dir, x_screen, checks, settings_text(music=0, effects=0),
+                          into_game, True)
+    music = run_for_peak(game_dir, x_screen, checks, settings_text(effects=0), into_game, True)
+    print(f"firing, loudest sample: music 0 {shots}, music 0 effects 0 {silent}, "
+          f"effects 0 {music}")
+    checks.check(shots is not None and shots > 1000, "the shots are heard", str(shots))
+    checks.check(silent is not None and silent <= 2, "effects = 0 silences the shots", str(silent))
+    checks.check(music is not None and music > 1000, "the music plays on at effects = 0",
+                 str(music))
+
+
+def window_memory(game_dir, x_screen, shot_dir, checks):
+    desktop = Desktop("1920x1440")
+    game = Game(desktop, game_dir, args=("--window",))
+    try:
+        window = start(desktop, game, x_screen)
+        if not checks.check(window is not None, "the game window appears"):
+            return
+        geometry = desktop.geometry(window)
+        print(f"--window: {geometry}")
+        checks.check(geometry[2] < 1920 and geometry[3] < 1440, "--window opens a window smaller "
+                     "than the screen", str(geometry))
+        desktop.run("xdotool", "windowsize", window, "1000", "750")
+        resized = wait_for_size(desktop, window, (1000, 750))
+        time.sleep(0.5)
+        checks.equal(game.stop(), 0, "the game ends normally")
+        saved = game.settings()
+        print(f"saved: fullscreen {saved.get(('video', 'fullscreen'))}, "
+              f"window {saved.get(('video', 'window'))}")
+        checks.equal(saved.get(("video", "fullscreen")), "no", "the window mode is remembered")
+        checks.equal(saved.get(("video", "window")), f"{resized[2]}x{resized[3]}",
+                     "the window's size is remembered")
+        game.start()
+        window = start(desktop, game, x_screen)
+        again = wait_for_size(desktop, window, resized[2:]) if window else None
+        print(f"started again: {again}")
+        checks.equal(again and again[2:], resized[2:], "the game starts in a window of that size")
+        desktop.key("F11")
+        full = wait_for_size(desktop, window, (1920, 1440))
+        time.sleep(0.5)
+        checks.equal(game.stop(), 0, "the game ends normally after F11")
+        checks.equal(game.settings().get(("video", "fullscreen")), "yes", "F11 is remembered")
+        checks.equal(full[2:], (1920, 1440), "F11 made it full-screen")
+        game.start()
+        window = start(desktop, game, x_screen)
+        full = wait_for_size(desktop, window, (1920, 1440)) if window else None
+        checks.equal(full and full[2:], (1920, 1440), "and it starts full-screen again")
+    finally:
+        game.close()
+        desktop.close()
+
+
+def clock_held(trace, sent_at):
+    """The longest gap between two presents after sent_at (ns) and how far the game clock
+    moved across it, in milliseconds."""
+    frames = [f for f in trace if f[0] >= sent_at]
+    gap, moved = 0, None
+    for before, after in zip(frames, frames[1:]):
+        if after[0] - before[0] > gap:
+            gap, moved = after[0] - before[0], after[2] - before[2]
+    return gap / 1e6, moved
+
+
+def settings_screen(game_dir, x_screen, shot_dir, checks):
+    desktop = Desktop("1280x1024")
+    trace_path = os.path.join(shot_dir, "settings_screen_trace.txt")
+    game = Game(desktop, game_dir, env={"QUORVISH_FRAME_TRACE": trace_path})
+    try:
+        window = start(desktop, game, x_screen)
+        if not checks.check(window is not None, "the game window appears"):
+            return
+        desktop.key("Return")  # PLAY
+        time.sleep(1.0)
+        desktop.key("Escape")  # into the game
+        time.sleep(1.5)
+        opened_at = time.monotonic_ns()
+        before = grab(desktop, x_screen, os.path.join(shot_dir, "settings_before.bmp"))
+        desktop.key("F1")
+        time.sleep(1.0)
+        screen = grab(desktop, x_screen, os.path.join(shot_dir, "settings_screen.bmp"))
+        desktop.key("Down", "Return")  # effects: 100 to 90
+        time.sleep(1.0)
+        changed = grab(desktop, x_screen, os.path.join(shot_dir, "settings_changed.bmp"))
+        effects = game.settings().get(("sound", "effects"))
+        desktop.key("F1")
+        after = grab(desktop, x_screen, os.path.join(shot_dir, "settings_after.bmp"))
+        time.sleep(1.5)
+        later = grab(desktop, x_screen, os.path.join(shot_dir, "settings_later.bmp"))
+        checks.equal(game.stop(), 0, "the game ends normally")
+
+        print(f"effects in the file after Down and Enter: {effects}")
+        checks.equal(effects, "90", "Down and Enter change a setting, saved at once")
+        dark = 1.0 - same_share(before, screen)
+        checks.check(dark > 0.5, "F1 shows the settings screen over the game", f"{dark:.2%}")
+        checks.check(same_share(screen, changed) < 1.0, "the change shows on the screen")
+        alike = same_share(before, after)
+        moved = 1.0 - same_share(after, later)
+        print(f"before/after the screen {alike:.2%} alike; 1.5 s later {moved:.2%} changed")
+        checks.check(alike > 0.9, "the game is where it was when the screen closes", f"{alike:.2%}")
+        checks.check(moved > 0.001, "the game goes on after the screen", f"{moved:.2%}")
+        gap, clock = clock_held(read_trace(trace_path, with_clock=True), opened_at)
+        print(f"longest gap between passes {gap:.0f} ms, the game clock moved {clock} ms")
+        checks.check(gap > 1500 and clock is not None and clock < 50,
+                     "no pass runs and the clock is held while the screen is open",
+                     f"{gap:.0f} ms, {clock} ms")
+    finally:
+        game.close()
+        desktop.close()
