@@ -90,6 +90,7 @@ void resetEvents() {
     const bool pauseWhenAway = pump.pauseWhenAway;
     pump = PumpState{};
     pump.pauseWhenAway = pauseWhenAway;
+    takeGuidePress(); // a press of a pad's guide button is a request too
 }
 
 void pumpEvents() {
