@@ -1,6 +1,6 @@
-#include "core/command_line.h"
 #include "core/core.h"
-#include "core/game_folder.h"
+#include "port/command_line.h"
+#include "port/game_folder.h"
 #include "port/play_options.h"
 #include "port/port_session.h"
 

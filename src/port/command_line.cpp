@@ -1,4 +1,4 @@
-#include "core/command_line.h"
+#include "port/command_line.h"
 
 #include <cstdio>
 #include <cstring>
