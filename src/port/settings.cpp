@@ -172,9 +172,7 @@ std::vector<Entry> makeEntries() {
                            "left stick directions (leftx-, leftx+, lefty-, lefty+)"
                          : ": pad buttons or left stick directions, as for up"),
              [a](const Settings& s) { return padList(s.pad[a]); },
-             [a](std::string_view t, Settings& s) {
-                 return readList(t, padFromName, s.pad[a]);
-             }});
+             [a](std::string_view t, Settings& s) { return readList(t, padFromName, s.pad[a]); }});
     entries.push_back(
         {"pad", "deadzone", "stick travel ignored, 0 to 90 percent",
          [](const Settings& s) { return std::to_string(s.deadzone); },

@@ -24,8 +24,8 @@ struct SettingsText {
 // nowhere, a device or a file that cannot be opened.
 SettingsText readSettingsText(const std::filesystem::path& path);
 
-// Writes the text to a new file beside path (named for this process), flushed to the disk, and renames it over path,
-// making the folder when missing. False, with the reason set and path as it was, when any
-// step fails.
+// Writes the text to a new file beside path (named for this process), flushed to the disk, and
+// renames it over path, making the folder when missing. False, with the reason set and path as it
+// was, when any step fails.
 bool writeFileAtomically(const std::filesystem::path& path, const std::string& text,
                          std::string& reason);
