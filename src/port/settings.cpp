@@ -86,9 +86,8 @@ bool readSize(std::string_view text, Settings& s) {
         return true;
     }
     const std::size_t x = text.find('x');
-    return x != std::string_view::npos &&
-           readNumber(text.substr(0, x), 200, 16384, s.windowWidth) &&
-           readNumber(text.substr(x + 1), 150, 16384, s.windowHeight);
+    return x != std::string_view::npos && readNumber(text.substr(0, x), 1, 16384, s.windowWidth) &&
+           readNumber(text.substr(x + 1), 1, 16384, s.windowHeight);
 }
 
 bool readPlace(std::string_view text, Settings& s) {

@@ -18,10 +18,10 @@ namespace {
 
 constexpr int kCell = 20; // the fonts' advance
 constexpr int kLabelX = 60;
-constexpr int kValueX = 400;
+constexpr int kValueX = 340;
 constexpr int kFirstRowY = 110;
 constexpr int kRowStep = 30;
-constexpr int kValueChars = 19;
+constexpr int kValueChars = 23; // to the right edge
 
 enum class Page { kMain, kKeys, kPad };
 enum class Nav { kNone, kUp, kDown, kLeft, kRight, kEnter, kEscape, kClose };

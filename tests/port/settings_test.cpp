@@ -103,7 +103,7 @@ TEST_F(SettingsFileTest, ReadsGoodValuesAndKeepsDefaultsForBadOnes) {
         {"[video]\nfullscreen = no", true},
         {"[video]\nwindow = 1024x768", true},
         {"[video]\nwindow = 1024*768", false},
-        {"[video]\nwindow = 10x10", false},
+        {"[video]\nwindow = 0x10", false},
         {"[video]\nposition = 20,40", true},
         {"[video]\nposition = 20", false},
         {"[video]\nscaling = integer", true},

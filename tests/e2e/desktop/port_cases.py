@@ -34,12 +34,12 @@ def run_for_peak(game_dir, x_screen, checks, settings, keys=(), firing=False):
             return None
         if firing:
             for key in keys:
-                desktop.key(key)
+                desktop.hold(key)
                 time.sleep(1.0)
             begin = recorded_frames(game)
-            for _ in range(6):
-                desktop.key("space")  # a shot a quarter of a second
-                time.sleep(0.25)
+            for _ in range(4):
+                desktop.hold("space", 0.2)  # a shot each time
+                time.sleep(0.2)
             end = recorded_frames(game)
             game.stop()
             return loudest(read_mono(game.path("mix.wav")), begin + MARGIN, end)
@@ -57,7 +57,7 @@ def no_sound(game_dir, x_screen, checks):
     game = Game(desktop, game_dir, SOUND_CONF, args=("--nosound",))
     try:
         checks.check(start(desktop, game, x_screen, WINDOW_WAIT) is not None, "the game plays with --nosound")
-        desktop.key("Return")
+        desktop.hold("Return")
         time.sleep(1.0)
         checks.equal(game.stop(), 0, "and ends normally")
         checks.check(not os.path.exists(game.path("mix.wav")), "--nosound opens no device")
@@ -151,9 +151,9 @@ def settings_screen(game_dir, x_screen, shot_dir, checks):
         window = start(desktop, game, x_screen, WINDOW_WAIT)
         if not checks.check(window is not None, "the game window appears"):
             return
-        desktop.key("Return")  # PLAY
+        desktop.hold("Return")  # PLAY
         time.sleep(1.0)
-        desktop.key("Escape")  # into the game
+        desktop.hold("Escape")  # into the game
         time.sleep(1.5)
         opened_at = time.monotonic_ns()
         before = grab(desktop, x_screen, os.path.join(shot_dir, "settings_before.bmp"))
@@ -182,7 +182,9 @@ def settings_screen(game_dir, x_screen, shot_dir, checks):
         checks.check(moved > 0.001, "the game goes on after the screen", f"{moved:.2%}")
         gap, clock = clock_held(read_trace(trace_path, with_clock=True), opened_at)
         print(f"longest gap between passes {gap:.0f} ms, the game clock moved {clock} ms")
-        checks.check(gap > 1500 and clock is not None and clock < 50,
+        # Held, the clock moves by the passes on either side of the gap; not held, a gap this
+        # long would count as a stall, a quarter of a second.
+        checks.check(gap > 1500 and clock is not None and clock < 200,
                      "no pass runs and the clock is held while the screen is open",
                      f"{gap:.0f} ms, {clock} ms")
     finally:

@@ -82,6 +82,12 @@ class Desktop:
     def key(self, *keys):
         self.run("xdotool", "key", "--delay", "80", *keys)
 
+    def hold(self, key, seconds=0.3):
+        """Holds a key down long enough for a pass slowed by a busy machine to see it."""
+        self.run("xdotool", "keydown", key)
+        time.sleep(seconds)
+        self.run("xdotool", "keyup", key)
+
     def kill_server(self):
         self.server.kill()
 
