@@ -143,6 +143,19 @@ def clock_held(trace, sent_at):
     return gap / 1e6, moved
 
 
+def under_the_screen(screen, after, top, bottom):
+    """Share of the pixels in rows top..bottom-1 where the settings screen shows the frame the
+    game shows after it, darkened to a quarter: the frame it opened over is the one the game
+    goes on from."""
+    close = total = 0
+    for y in range(top, bottom, 2):
+        for x in range(0, screen.width, 2):
+            dark, lit = screen.pixel(x, y), after.pixel(x, y)
+            total += 1
+            close += all(abs(d - c // 4) <= 12 for d, c in zip(dark, lit))
+    return close / total
+
+
 def settings_screen(game_dir, x_screen, shot_dir, checks):
     desktop = Desktop("1280x1024")
     trace_path = os.path.join(shot_dir, "settings_screen_trace.txt")
@@ -154,7 +167,7 @@ def settings_screen(game_dir, x_screen, shot_dir, checks):
         desktop.hold("Return")  # PLAY
         time.sleep(1.0)
         desktop.hold("Escape")  # into the game
-        time.sleep(1.5)
+        time.sleep(3.0)
         opened_at = time.monotonic_ns()
         before = grab(desktop, x_screen, os.path.join(shot_dir, "settings_before.bmp"))
         desktop.key("F1")
@@ -175,9 +188,12 @@ def settings_screen(game_dir, x_screen, shot_dir, checks):
         dark = 1.0 - same_share(before, screen)
         checks.check(dark > 0.5, "F1 shows the settings screen over the game", f"{dark:.2%}")
         checks.check(same_share(screen, changed) < 1.0, "the change shows on the screen")
-        alike = same_share(before, after)
+        # Between the last row and the foot (frame rows 400 to 530; the frame fills 1280x960
+        # from row 32) the screen shows nothing but the darkened frame.
+        alike = under_the_screen(screen, after, 32 + 400 * 8 // 5, 32 + 530 * 8 // 5)
         moved = 1.0 - same_share(after, later)
-        print(f"before/after the screen {alike:.2%} alike; 1.5 s later {moved:.2%} changed")
+        print(f"the frame under the screen and the game after it {alike:.2%} alike; "
+              f"1.5 s later {moved:.2%} changed")
         checks.check(alike > 0.9, "the game is where it was when the screen closes", f"{alike:.2%}")
         checks.check(moved > 0.001, "the game goes on after the screen", f"{moved:.2%}")
         gap, clock = clock_held(read_trace(trace_path, with_clock=True), opened_at)
