@@ -130,7 +130,10 @@ bool takeSettingsRequest() {
 MenuInput waitMenuInput() {
     SDL_Event event;
     while (!pump.quit && SDL_WaitEvent(&event) != 0) {
-        if (event.type == SDL_KEYDOWN) return {MenuInput::kKey, event.key.keysym.scancode};
+        // A key held down repeats; only its first press counts, so that the Enter that asks
+        // for a new key never becomes that key.
+        if (event.type == SDL_KEYDOWN && event.key.repeat == 0)
+            return {MenuInput::kKey, event.key.keysym.scancode};
         if (const int input = padInputPressed(event); input >= 0) return {MenuInput::kPad, input};
         if (event.type == SDL_WINDOWEVENT) noteWindowEvent(event.window);
         if (event.type == SDL_QUIT) pump.quit = true;
