@@ -20,12 +20,17 @@ constexpr int kScreenWidth = 800;
 constexpr int kScreenHeight = 600;
 constexpr int kScreenDepth = 16;
 
-// No pass runs while the player is away: the sounds hold where they are, the clock leaves the
-// time out, and the pump sleeps until the window is back.
-void sitOutAbsence() {
+void (*beforeWindow)() = nullptr;
+void (*settingsScreen)() = nullptr;
+
+// No pass runs while the player is away or in the settings screen: the sounds hold where they
+// are, the clock leaves the time out, and the pump sleeps until the window is back or the
+// screen is closed. No key held before or during the time out stays down.
+void sitOut(void (*wait)()) {
     pauseAllSounds();
     holdClock();
-    waitWhileAway();
+    wait();
+    releaseAllKeys();
     resumeClock();
     resumeAllSounds();
 }
@@ -36,6 +41,7 @@ void initPlatform() {
     startClock();
     resetKeyState();
     resetEvents();
+    if (beforeWindow != nullptr) beforeWindow();
     createGameWindow();
     quitOnHangUp();
     watchForDisplayLoss();
@@ -76,5 +82,11 @@ void pumpMessages() {
     traceFrame();
     pumpEvents();
     if (takeScreenshotRequest()) saveScreenshot();
-    if (playerAway()) sitOutAbsence();
+    if (takeSettingsRequest() && settingsScreen != nullptr) sitOut(settingsScreen);
+    if (playerAway()) sitOut(waitWhileAway);
+}
+
+void setPortHooks(void (*before)(), void (*screen)()) {
+    beforeWindow = before;
+    settingsScreen = screen;
 }

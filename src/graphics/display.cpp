@@ -254,3 +254,14 @@ void setPresenting(bool on) {
 void setFramePacing(bool on) {
     setPresenterPacing(on);
 }
+
+void setScalingMode(ScalingMode mode) {
+    setPresenterScaling(mode);
+}
+
+bool writeBackBuffer(const std::uint16_t* pixels) {
+    if (display.backBuffer == nullptr || pixels == nullptr) return false;
+    std::memcpy(display.backBuffer->pixels, pixels,
+                sizeof(std::uint16_t) * display.screenWidth * display.screenHeight);
+    return true;
+}

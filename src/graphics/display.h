@@ -73,3 +73,11 @@ std::vector<unsigned char> backBufferPng();
 // Whether a flip waits for the display's refresh (on by default). The simulator turns it off
 // to run passes as fast as it can.
 void setFramePacing(bool on);
+
+// How the frame fills the window: sharp (the largest whole multiple, then smooth to fill; the
+// default), integer (the whole multiple only, black bars round it) or smooth (linear to fill).
+enum class ScalingMode { kSharp, kInteger, kSmooth };
+void setScalingMode(ScalingMode mode);
+
+// Replaces the back buffer's pixels with the given screen-sized rows. False when not set up.
+bool writeBackBuffer(const std::uint16_t* pixels);

@@ -23,3 +23,13 @@ PresentLayout presentLayout(int frameWidth, int frameHeight, int outputWidth, in
     layout.y = (outputHeight - layout.height) / 2;
     return layout;
 }
+
+PresentLayout integerLayout(int frameWidth, int frameHeight, int outputWidth, int outputHeight) {
+    PresentLayout layout = presentLayout(frameWidth, frameHeight, outputWidth, outputHeight);
+    if (layout.width < frameWidth) return layout;
+    layout.width = frameWidth * layout.factor;
+    layout.height = frameHeight * layout.factor;
+    layout.x = (outputWidth - layout.width) / 2;
+    layout.y = (outputHeight - layout.height) / 2;
+    return layout;
+}

@@ -14,3 +14,7 @@ struct PresentLayout {
 // The layout of a frame of frameWidth x frameHeight in an output of outputWidth x
 // outputHeight pixels. An output smaller than the frame shrinks it, with factor 1.
 PresentLayout presentLayout(int frameWidth, int frameHeight, int outputWidth, int outputHeight);
+
+// The largest whole multiple only, centred between black bars; an output smaller than the
+// frame shrinks it as above.
+PresentLayout integerLayout(int frameWidth, int frameHeight, int outputWidth, int outputHeight);

@@ -24,6 +24,7 @@ struct Presenter {
     int frameHeight = 0;
     Uint32 frameFormat = kDisplayFormat; // of the frame texture
     bool pacing = true;
+    ScalingMode scaling = ScalingMode::kSharp;
     int refresh = 0; // Hz as the display reports it, 0 when unknown
     int presentsSinceRefreshRead = 0;
     FramePacer pacer;
@@ -198,8 +199,10 @@ void closePresenter() {
     if (presenter.frame != nullptr) SDL_DestroyTexture(presenter.frame);
     if (presenter.renderer != nullptr) SDL_DestroyRenderer(presenter.renderer);
     const bool pacing = presenter.pacing;
+    const ScalingMode scaling = presenter.scaling;
     presenter = Presenter{};
     presenter.pacing = pacing;
+    presenter.scaling = scaling;
 }
 
 void presentFrame(const SDL_Surface* frame) {
@@ -209,8 +212,17 @@ void presentFrame(const SDL_Surface* frame) {
     int outputHeight = 0;
     SDL_GetRendererOutputSize(presenter.renderer, &outputWidth, &outputHeight);
     const PresentLayout layout =
-        presentLayout(presenter.frameWidth, presenter.frameHeight, outputWidth, outputHeight);
-    SDL_Texture* source = sharpenedFrame(layout.factor);
+        presenter.scaling == ScalingMode::kInteger
+            ? integerLayout(presenter.frameWidth, presenter.frameHeight, outputWidth, outputHeight)
+            : presentLayout(presenter.frameWidth, presenter.frameHeight, outputWidth, outputHeight);
+    SDL_Texture* source = presenter.frame;
+    if (presenter.scaling == ScalingMode::kSharp) {
+        source = sharpenedFrame(layout.factor);
+    } else {
+        SDL_SetTextureScaleMode(presenter.frame, presenter.scaling == ScalingMode::kInteger
+                                                     ? SDL_ScaleModeNearest
+                                                     : SDL_ScaleModeLinear);
+    }
     SDL_SetRenderDrawColor(presenter.renderer, 0, 0, 0, SDL_ALPHA_OPAQUE);
     SDL_RenderClear(presenter.renderer);
     const SDL_Rect target{layout.x, layout.y, layout.width, layout.height};
@@ -228,4 +240,8 @@ std::int64_t lastPresentTime() {
 void setPresenterPacing(bool on) {
     presenter.pacing = on;
     applyPacing();
+}
+
+void setPresenterScaling(ScalingMode mode) {
+    presenter.scaling = mode;
 }

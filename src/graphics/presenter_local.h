@@ -1,6 +1,8 @@
 #pragma once
 // Showing the back buffer in the window: the display's second half, inside the graphics
 // library only.
+#include "graphics/display.h"
+
 #include <SDL.h>
 
 #include <cstdint>
@@ -21,3 +23,5 @@ std::int64_t lastPresentTime();
 
 // Turns waiting for the display's refresh on or off.
 void setPresenterPacing(bool on);
+
+void setPresenterScaling(ScalingMode mode);

@@ -4,6 +4,7 @@
 #include "platform/key_state.h"
 #include "platform/scancode_table.h"
 #include "platform/window.h"
+#include "platform/window_mode_local.h"
 
 #include <SDL.h>
 
@@ -14,6 +15,7 @@ namespace {
 struct PumpState {
     bool quit = false;
     bool screenshot = false;
+    bool settings = false;
     bool everFocused = false;
     bool focused = false;
     bool minimised = false;
@@ -32,7 +34,9 @@ bool windowChord(const SDL_KeyboardEvent& key) {
                           (key.keysym.mod & KMOD_ALT) != 0;
     if ((altEnter || code == SDL_SCANCODE_F11) && key.repeat == 0) toggleWindowMode();
     if (code == SDL_SCANCODE_F12 && key.repeat == 0) pump.screenshot = true;
-    return altEnter || code == SDL_SCANCODE_F11 || code == SDL_SCANCODE_F12;
+    if (code == SDL_SCANCODE_F1 && key.repeat == 0) pump.settings = true;
+    return altEnter || code == SDL_SCANCODE_F11 || code == SDL_SCANCODE_F12 ||
+           code == SDL_SCANCODE_F1;
 }
 
 void noteWindowEvent(const SDL_WindowEvent& window) {
@@ -50,6 +54,10 @@ void noteWindowEvent(const SDL_WindowEvent& window) {
     case SDL_WINDOWEVENT_RESTORED:
     case SDL_WINDOWEVENT_MAXIMIZED:
         pump.minimised = false;
+        break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+    case SDL_WINDOWEVENT_MOVED:
+        notePlacementChange();
         break;
     default:
         break;
@@ -97,6 +105,7 @@ void resetEvents() {
     const bool pauseWhenAway = pump.pauseWhenAway;
     pump = PumpState{};
     pump.pauseWhenAway = pauseWhenAway;
+    takeGuidePress(); // a press of a pad's guide button is a request too
 }
 
 void pumpEvents() {
@@ -129,6 +138,28 @@ void waitWhileAway() {
     while (playerAway() && !pump.quit && SDL_WaitEvent(&event) != 0)
         dispatch(event);
     releaseAllKeys();
+}
+
+bool takeSettingsRequest() {
+    const bool requested = pump.settings || takeGuidePress();
+    pump.settings = false;
+    return requested;
+}
+
+MenuInput waitMenuInput() {
+    SDL_Event event;
+    while (!pump.quit && SDL_WaitEvent(&event) != 0) {
+        // A key held down repeats; only its first press counts, so that the Enter that asks
+        // for a new key never becomes that key.
+        if (event.type == SDL_KEYDOWN && event.key.repeat == 0)
+            return {MenuInput::kKey, event.key.keysym.scancode};
+        if (const int input = padInputPressed(event); input >= 0) return {MenuInput::kPad, input};
+        if (event.type == SDL_WINDOWEVENT) noteWindowEvent(event.window);
+        if (event.type == SDL_QUIT) pump.quit = true;
+        if (event.type == SDL_CONTROLLERDEVICEADDED || event.type == SDL_CONTROLLERDEVICEREMOVED)
+            dispatchGamepadEvent(event);
+    }
+    return {MenuInput::kQuit, 0};
 }
 
 std::uint64_t keyPressesDelivered() {

@@ -23,6 +23,18 @@ void resetEvents();
 // True once after F12 was pressed; the request is used up by reading it.
 bool takeScreenshotRequest();
 
+// True once after F1 or a pad's guide button was pressed: the settings screen is asked for.
+// Neither ever reaches the key table.
+bool takeSettingsRequest();
+
+// One press for the settings screen, read straight from the queue while no pass runs; it
+// never reaches the key table. kQuit when the window is asked to close.
+struct MenuInput {
+    enum Kind { kKey, kPad, kQuit } kind;
+    int code; // an SDL scancode for kKey, a pad input for kPad
+};
+MenuInput waitMenuInput();
+
 // True while the window has lost the focus it once had, or is minimised. A window that never
 // had the focus (a bare X server) is never away.
 bool playerAway();

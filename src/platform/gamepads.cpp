@@ -9,9 +9,17 @@
 
 namespace {
 
-// A stick must leave about a quarter of its travel before it counts as an arrow.
-constexpr int kDeadZone = 32767 / 4;
+constexpr int kFullTravel = 32767;
 constexpr int kMostPads = 8;
+constexpr int kStickInputs = 4; // left, right, up, down, after the buttons
+constexpr int kInputCount = SDL_CONTROLLER_BUTTON_MAX + kStickInputs;
+constexpr const char* kStickNames[kStickInputs] = {"leftx-", "leftx+", "lefty-", "lefty+"};
+
+// A stick must leave about a quarter of its travel before it counts as an arrow.
+int deadZone = kFullTravel / 4;
+const unsigned char* padBindings = nullptr;
+bool guidePressed = false;
+int menuStick[2] = {0, 0}; // the stick as the settings screen last saw it, x and y
 
 using HeldCodes = std::bitset<128>;
 
@@ -26,8 +34,9 @@ struct Pad {
 std::array<Pad, kMostPads> pads;
 bool started = false;
 
-int buttonCode(int button) {
-    switch (button) {
+// The fixed code of an input.
+int fixedCode(int input) {
+    switch (input) {
     case SDL_CONTROLLER_BUTTON_A:
         return kSpaceKey;
     case SDL_CONTROLLER_BUTTON_X:
@@ -48,25 +57,42 @@ int buttonCode(int button) {
         return kLeftKey;
     case SDL_CONTROLLER_BUTTON_DPAD_RIGHT:
         return kRightKey;
+    case SDL_CONTROLLER_BUTTON_MAX:
+        return kLeftKey;
+    case SDL_CONTROLLER_BUTTON_MAX + 1:
+        return kRightKey;
+    case SDL_CONTROLLER_BUTTON_MAX + 2:
+        return kUpKey;
+    case SDL_CONTROLLER_BUTTON_MAX + 3:
+        return kDownKey;
     default:
         return 0;
     }
 }
 
+int inputCode(int input) {
+    return padBindings != nullptr ? padBindings[input] : fixedCode(input);
+}
+
 // -1, 0 or 1 for an axis value; the edge of the dead zone still counts as inside.
 int stickDirection(int value) {
-    if (value > kDeadZone) return 1;
-    if (value < -kDeadZone) return -1;
+    if (value > deadZone) return 1;
+    if (value < -deadZone) return -1;
     return 0;
+}
+
+// The stick input of a direction: x or y, -1 or 1.
+int stickInput(bool vertical, int direction) {
+    return SDL_CONTROLLER_BUTTON_MAX + (vertical ? 2 : 0) + (direction > 0 ? 1 : 0);
 }
 
 // Every code a pad holds now; a code held twice (d-pad and stick) stays held until both let go.
 HeldCodes heldCodes(const Pad& pad) {
     HeldCodes held;
     for (int b = 0; b < SDL_CONTROLLER_BUTTON_MAX; ++b)
-        if (pad.buttons[b]) held.set(buttonCode(b));
-    if (pad.stickX != 0) held.set(pad.stickX < 0 ? kLeftKey : kRightKey);
-    if (pad.stickY != 0) held.set(pad.stickY < 0 ? kUpKey : kDownKey);
+        if (pad.buttons[b]) held.set(inputCode(b));
+    if (pad.stickX != 0) held.set(inputCode(stickInput(false, pad.stickX)));
+    if (pad.stickY != 0) held.set(inputCode(stickInput(true, pad.stickY)));
     held.reset(0);
     return held;
 }
@@ -146,10 +172,14 @@ void dispatchGamepadEvent(const SDL_Event& event) {
     case SDL_CONTROLLERBUTTONDOWN:
     case SDL_CONTROLLERBUTTONUP:
         if (Pad* pad = padWithId(event.cbutton.which);
-            pad && event.cbutton.button < SDL_CONTROLLER_BUTTON_MAX)
+            pad && event.cbutton.button < SDL_CONTROLLER_BUTTON_MAX) {
+            if (event.cbutton.button == SDL_CONTROLLER_BUTTON_GUIDE &&
+                event.cbutton.state == SDL_PRESSED)
+                guidePressed = true;
             change(*pad, [&](Pad& p) {
                 p.buttons[event.cbutton.button] = event.cbutton.state == SDL_PRESSED;
             });
+        }
         break;
     case SDL_CONTROLLERAXISMOTION:
         if (Pad* pad = padWithId(event.caxis.which)) {
@@ -163,4 +193,50 @@ void dispatchGamepadEvent(const SDL_Event& event) {
     default:
         break;
     }
+}
+
+int padInputCount() {
+    return kInputCount;
+}
+
+std::string padInputName(int input) {
+    if (input < 0 || input >= kInputCount) return {};
+    if (input >= SDL_CONTROLLER_BUTTON_MAX) return kStickNames[input - SDL_CONTROLLER_BUTTON_MAX];
+    const char* name =
+        SDL_GameControllerGetStringForButton(static_cast<SDL_GameControllerButton>(input));
+    return name != nullptr ? name : "";
+}
+
+int padInputFromName(const std::string& name) {
+    for (int input = 0; input < kInputCount; ++input)
+        if (SDL_strcasecmp(padInputName(input).c_str(), name.c_str()) == 0 && !name.empty())
+            return input;
+    return -1;
+}
+
+void setPadBindings(const unsigned char* table) {
+    padBindings = table;
+}
+
+void setPadDeadZone(int percent) {
+    deadZone = kFullTravel * percent / 100;
+}
+
+bool takeGuidePress() {
+    const bool pressed = guidePressed;
+    guidePressed = false;
+    return pressed;
+}
+
+int padInputPressed(const SDL_Event& event) {
+    if (event.type == SDL_CONTROLLERBUTTONDOWN && event.cbutton.button < SDL_CONTROLLER_BUTTON_MAX)
+        return event.cbutton.button;
+    if (event.type != SDL_CONTROLLERAXISMOTION) return -1;
+    const bool vertical = event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTY;
+    if (!vertical && event.caxis.axis != SDL_CONTROLLER_AXIS_LEFTX) return -1;
+    const int direction = stickDirection(event.caxis.value);
+    int& before = menuStick[vertical ? 1 : 0];
+    const bool leaves = direction != 0 && direction != before;
+    before = direction;
+    return leaves ? stickInput(vertical, direction) : -1;
 }

@@ -1,5 +1,6 @@
 #include "platform/scancode_table.h"
 
+#include <SDL_keyboard.h>
 #include <SDL_scancode.h>
 
 #include <array>
@@ -133,15 +134,41 @@ constexpr std::array<unsigned char, SDL_NUM_SCANCODES> buildTable() {
 
 constexpr auto kTable = buildTable();
 
+// The player's bindings, when they are not the fixed translation.
+const unsigned char* bindings = nullptr;
+
 } // namespace
 
 int setOneCode(int sdlScancode) {
     if (sdlScancode < 0 || sdlScancode >= SDL_NUM_SCANCODES) return 0;
-    return kTable[sdlScancode];
+    return bindings != nullptr ? bindings[sdlScancode] : kTable[sdlScancode];
 }
 
 int sdlScancodeFor(int setOne) {
+    int fixed = 0;
     for (const Mapping& m : kMappings)
-        if (m.setOne == setOne) return m.sdl;
+        if (fixed == 0 && m.setOne == setOne) fixed = m.sdl;
+    // The fixed key while the bindings leave it there, so that a scripted key is the same
+    // physical key whenever it can be.
+    if (bindings == nullptr || (fixed != 0 && bindings[fixed] == setOne)) return fixed;
+    for (int s = 1; s < SDL_NUM_SCANCODES; ++s)
+        if (bindings[s] == setOne) return s;
     return 0;
+}
+
+int scancodeCount() {
+    return SDL_NUM_SCANCODES;
+}
+
+void setBindingTable(const unsigned char* table) {
+    bindings = table;
+}
+
+std::string scancodeName(int sdlScancode) {
+    if (sdlScancode <= 0 || sdlScancode >= SDL_NUM_SCANCODES) return {};
+    return SDL_GetScancodeName(static_cast<SDL_Scancode>(sdlScancode));
+}
+
+int scancodeFromName(const char* name) {
+    return SDL_GetScancodeFromName(name);
 }

@@ -1,6 +1,7 @@
 #include "platform/window.h"
 
 #include "platform/log.h"
+#include "platform/window_mode_local.h"
 
 #include <SDL.h>
 
@@ -53,6 +54,7 @@ bool createGameWindow() {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return result;
     }
+    placeNewWindow(window);
     SDL_ShowWindow(window);
     return true;
 }

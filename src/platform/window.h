@@ -21,3 +21,22 @@ void toggleWindowMode();
 
 // Closes the window and SDL's video at the very end of shutdown.
 void closeGameWindow();
+
+// How the window is shown: full-screen, or a window of its size at its place.
+struct WindowPlacement {
+    bool fullscreen = true;
+    int display = 0;           // the monitor, 0 the primary
+    int width = 0, height = 0; // the window mode's size; 0 by 0 for the first window's own
+    bool placed = false;       // x and y hold the window's place on the desktop
+    int x = 0, y = 0;
+};
+
+// The placement the window is made with; by default full-screen on the primary monitor.
+void setStartPlacement(const WindowPlacement& placement);
+
+// The window's placement now; the start placement while there is no window.
+WindowPlacement currentPlacement();
+
+// Called after the player switches the window mode, resizes or moves the window; null for
+// nobody.
+void setPlacementListener(void (*listener)(const WindowPlacement&));

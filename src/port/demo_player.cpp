@@ -1,6 +1,6 @@
 #include "port/demo_player.h"
 
-#include "core/command_line.h"
+#include "port/command_line.h"
 #include "platform/events.h"
 #include "platform/key_state.h"
 

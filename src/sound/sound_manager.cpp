@@ -40,6 +40,23 @@ SoundManager& table() {
     return *manager;
 }
 
+// The volume of each category, which outlives the table: the settings are made before the
+// device is opened.
+struct Mixing {
+    std::vector<std::string> musicFiles;
+    float gains[2] = {1.0f, 1.0f}; // effects, music
+    bool deviceWanted = true;
+};
+
+Mixing& mixing() {
+    static Mixing* const state = new Mixing();
+    return *state;
+}
+
+float gainOf(const SoundRecord& record) {
+    return mixing().gains[record.music ? 1 : 0];
+}
+
 std::string libraryString(ALenum name) {
     const ALchar* text = alGetString(name);
     return text != nullptr ? std::string(text) : std::string();
@@ -81,6 +98,7 @@ const char* fillRecord(SoundRecord& record) {
     alGenSources(1, &source);
     alSourcei(source, AL_BUFFER, static_cast<ALint>(buffer));
     alSourcei(source, AL_LOOPING, record.looping ? AL_TRUE : AL_FALSE);
+    if (gainOf(record) != 1.0f) alSourcef(source, AL_GAIN, gainOf(record));
     record.buffer = buffer;
     record.source = source;
     return fault;
@@ -158,6 +176,10 @@ void initSound() {
     if (table().deviceOpen || deviceState().alutReady) shutdownSound();
     table() = SoundManager{};
     table().description = "Sound Manager System Layer (SMSL)";
+    if (!mixing().deviceWanted) {
+        logMessage("Sound Manager: sound is off for this run, no device is opened");
+        return;
+    }
     // freealut only reads the files; the device is ours, opened where a frozen server can
     // hold nothing but a helper thread.
     deviceState().alutReady = alutInitWithoutContext(nullptr, nullptr) == AL_TRUE;
@@ -191,6 +213,8 @@ int loadSound(const char* fileName) {
     const int handle = table().count;
     SoundRecord record;
     record.path = fileName != nullptr ? fileName : "";
+    for (const std::string& music : mixing().musicFiles)
+        record.music = record.music || music == record.path;
     // A record with a device always gets its source, readable file or not.
     const char* fault = table().deviceOpen               ? fillRecord(record)
                         : fileOpens(record.path.c_str()) ? nullptr
@@ -271,4 +295,20 @@ void resumeAllSounds() {
 
 const SoundManager& soundManager() {
     return table();
+}
+
+void setMusicFiles(const std::vector<std::string>& fileNames) {
+    mixing().musicFiles = fileNames;
+}
+
+void setCategoryGain(SoundCategory category, float gain) {
+    const bool music = category == SoundCategory::kMusic;
+    mixing().gains[music ? 1 : 0] = gain < 0.0f ? 0.0f : gain > 1.0f ? 1.0f : gain;
+    for (int handle = 0; handle < table().count; ++handle)
+        if (const SoundRecord* record = playable(handle); record && record->music == music)
+            alSourcef(record->source, AL_GAIN, gainOf(*record));
+}
+
+void setSoundDeviceWanted(bool wanted) {
+    mixing().deviceWanted = wanted;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The sound table: every sound is one WAV file held by its own buffer and played by its own
-// source, named by a handle. No positioning, volume or mixing of our own.
+// source, named by a handle. No positioning or mixing of our own; the one volume control is a
+// gain per category, music or effects, which the player's settings choose.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@ struct SoundRecord {
     std::string path;     // as given to loadSound, for dumps and to read again
     bool looping = false; // as last set by setSoundLoop
     bool resume = false;  // to start again when a device comes back
+    bool music = false;   // of the music category, by its path
 };
 
 struct SoundManager {
@@ -83,3 +85,16 @@ bool soundPlaying(int handle);
 
 // The table as it stands, read-only, for dumps and tests.
 const SoundManager& soundManager();
+
+enum class SoundCategory { kEffects, kMusic };
+
+// The paths, as given to loadSound, of the sounds that are music; every other sound is an
+// effect. Takes effect for sounds loaded from now on.
+void setMusicFiles(const std::vector<std::string>& fileNames);
+
+// The gain of every sound of the category, 0 to 1; 1, the default, plays each file as it is.
+// Heard at once, also on sounds already playing, and kept for sounds loaded later.
+void setCategoryGain(SoundCategory category, float gain);
+
+// Off: initSound opens no device at all, and the layer runs silent as without one.
+void setSoundDeviceWanted(bool wanted);

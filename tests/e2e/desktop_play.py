@@ -4,8 +4,8 @@
     desktop_play.py GAME_DIR X_SCREEN_TOOL SHOT_DIR CASE
 
 CASE is one of: window-toggle, away-pause, display-loss, exit-signals, window-destroyed,
-frozen-sound-server, pass-rate, stall, demo. Screenshots and the recorded mix are
-kept in SHOT_DIR for a person to look at.
+frozen-sound-server, pass-rate, stall, demo, volume, window-memory, settings-screen.
+Screenshots and the recorded mix are kept in SHOT_DIR for a person to look at.
 """
 import os
 import sys
@@ -17,6 +17,7 @@ from desktop.cases import away_pause, display_loss, window_toggle  # noqa: E402
 from desktop.demos import record_and_replay  # noqa: E402
 from desktop.exits import exit_signals, frozen_sound_server, window_destroyed  # noqa: E402
 from desktop.pacing import pass_rate_case, stall  # noqa: E402
+from desktop.port_cases import settings_screen, volume, window_memory  # noqa: E402
 from sim.checks import case_main  # noqa: E402
 
 CASES = {
@@ -29,6 +30,9 @@ CASES = {
     "pass-rate": pass_rate_case,
     "stall": stall,
     "demo": record_and_replay,
+    "volume": volume,
+    "window-memory": window_memory,
+    "settings-screen": settings_screen,
 }
 
 

@@ -74,7 +74,8 @@ binary=$usr/bin/quorvish-blemp
 "$binary" --help > "$work/help.txt" || fail "--help did not end with 0"
 grep -q "Controls" "$work/help.txt" && grep -q "XDG_STATE_HOME" "$work/help.txt" &&
     grep -qF "../share/quorvish-blemp beside" "$work/help.txt" || fail "--help: $(cat "$work/help.txt")"
-for args in "--bogus" "--version --help" "-h"; do
+for args in "--bogus" "--version --help" "-h" "--config" "--window --fullscreen" "--nosound -x" \
+    "--record" "--playdemo" "--record a.demo --playdemo b.demo"; do
     # shellcheck disable=SC2086
     "$binary" $args > "$work/out.txt" 2> "$work/err.txt"
     code=$?

@@ -3,7 +3,8 @@
 
     sim_play.py SIM GAME_DIR SHOT_DIR CASE
 
-CASE is one of: title-and-play, end-of-game, determinism, bad-arguments, demos. Screenshots are kept
+CASE is one of: title-and-play, end-of-game, determinism, rebound-keys, bad-arguments,
+demos. Screenshots are kept
 in SHOT_DIR for a person to look at; everything else lives in a temporary folder.
 """
 import os
@@ -13,7 +14,7 @@ sys.dont_write_bytecode = True  # the checks run from the source tree and leave 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from sim.cases_demo import demos  # noqa: E402
-from sim.cases_end import determinism, end_of_game  # noqa: E402
+from sim.cases_end import determinism, end_of_game, rebound_keys  # noqa: E402
 from sim.cases_options import bad_arguments  # noqa: E402
 from sim.cases_play import title_and_play  # noqa: E402
 from sim.checks import case_main  # noqa: E402
@@ -23,6 +24,7 @@ CASES = {
     "title-and-play": title_and_play,
     "end-of-game": end_of_game,
     "determinism": determinism,
+    "rebound-keys": rebound_keys,
     "bad-arguments": bad_arguments,
     "demos": demos,
 }

@@ -5,8 +5,9 @@
 
 Writes SEED_DIR/descriptor (every descriptor), SEED_DIR/bitmap (every bitmap of at most
 64 KiB), SEED_DIR/wav (every sound cut to its first 256 frames, sizes rewritten) and
-SEED_DIR/demo (the kept demos' first 100 lines), so the fuzzers start from files the game
-really reads without dragging megabytes through each run.
+SEED_DIR/settings (a settings file a player might have edited) and SEED_DIR/demo (the kept
+demos' first 100 lines), so the fuzzers start from files the game really reads without
+dragging megabytes through each run.
 """
 import os
 import shutil
@@ -17,6 +18,26 @@ MAX_BITMAP = 64 * 1024
 WAV_FRAMES = 256
 DEMO_LINES = 100
 DEMOS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "demos")
+SETTINGS = """# mine
+[sound]
+music = 40
+effects = 100
+mute = no
+[video]
+fullscreen = no
+window = 1600x1200
+position = 10,20
+scaling = integer
+[keys]
+up = Up, Keypad 8
+fire = Left Ctrl, space
+escape = Q
+[pad]
+fire = b, lefty-
+deadzone = 30
+[extra]
+kept = yes
+"""
 
 
 def chunks(riff):
@@ -45,7 +66,7 @@ def short_wav(riff):
 
 def main(game_dir, seed_dir):
     targets = {name: os.path.join(seed_dir, name)
-               for name in ("descriptor", "bitmap", "wav", "demo")}
+               for name in ("descriptor", "bitmap", "wav", "settings", "demo")}
     for folder in targets.values():
         shutil.rmtree(folder, ignore_errors=True)
         os.makedirs(folder)
@@ -63,6 +84,8 @@ def main(game_dir, seed_dir):
         if seed is not None:
             with open(os.path.join(targets["wav"], name), "wb") as f:
                 f.write(seed)
+    with open(os.path.join(targets["settings"], "settings.ini"), "w") as f:
+        f.write(SETTINGS)
     for name in sorted(os.listdir(DEMOS)):
         if name.endswith(".demo"):
             with open(os.path.join(DEMOS, name)) as f:

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace {
 
 void expectLayout(int outW, int outH, PresentLayout expected) {
@@ -28,6 +30,25 @@ TEST(PresentLayout, WholeMultipleFirstThenLetterboxedToTheLargestFit) {
 TEST(PresentLayout, HiDpiOutputTwiceTheWindowGetsTwiceTheSharpness) {
     expectLayout(1280, 720, {1, 160, 0, 960, 720});
     expectLayout(2 * 1280, 2 * 720, {2, 320, 0, 1920, 1440});
+}
+
+// Integer scaling keeps the whole multiple and leaves black bars round it.
+TEST(PresentLayout, IntegerScalingStopsAtTheWholeMultiple) {
+    const struct {
+        int outW, outH;
+        PresentLayout expected;
+    } cases[] = {
+        {800, 600, {1, 0, 0, 800, 600}},         {1280, 1024, {1, 240, 212, 800, 600}},
+        {1920, 1080, {1, 560, 240, 800, 600}},   {2560, 1440, {2, 480, 120, 1600, 1200}},
+        {3840, 2160, {3, 720, 180, 2400, 1800}}, {640, 480, {1, 0, 0, 640, 480}},
+    };
+    for (const auto& c : cases) {
+        const PresentLayout got = integerLayout(800, 600, c.outW, c.outH);
+        EXPECT_EQ((std::array{got.factor, got.x, got.y, got.width, got.height}),
+                  (std::array{c.expected.factor, c.expected.x, c.expected.y, c.expected.width,
+                              c.expected.height}))
+            << c.outW << "x" << c.outH;
+    }
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 class GamepadTest : public ::testing::Test {
@@ -92,6 +94,53 @@ TEST_F(GamepadTest, TheLeftStickIsTheArrowsOutsideItsDeadZone) {
         axis(c.axis, 4000); // back inside the dead zone
         EXPECT_EQ(held(), "");
     }
+}
+
+// The player's pad table and dead zone, and the guide button, which opens the settings screen
+// and holds no key.
+TEST_F(GamepadTest, BoundInputsPressTheirCodesAndTheDeadZoneIsTheSettings) {
+    std::vector<unsigned char> table(static_cast<std::size_t>(padInputCount()));
+    table[SDL_CONTROLLER_BUTTON_B] = kSpaceKey;
+    table[padInputFromName("lefty+")] = kUpKey; // the stick upside down
+    table[padInputFromName("lefty-")] = kDownKey;
+    setPadBindings(table.data());
+    setPadDeadZone(50);
+    const struct {
+        int axis; // -1: a button
+        int which;
+        Sint16 value;
+        const char* held;
+    } cases[] = {
+        {-1, SDL_CONTROLLER_BUTTON_A, 1, ""},         {-1, SDL_CONTROLLER_BUTTON_B, 1, "57 "},
+        {SDL_CONTROLLER_AXIS_LEFTY, 0, 32767, "72 "}, {SDL_CONTROLLER_AXIS_LEFTY, 0, -32768, "80 "},
+        {SDL_CONTROLLER_AXIS_LEFTY, 0, 16000, ""}, // inside half its travel
+        {SDL_CONTROLLER_AXIS_LEFTX, 0, 32767, ""}, // bound to nothing
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.which * 100000 + c.value);
+        if (c.axis < 0) {
+            button(c.which, true);
+            EXPECT_EQ(held(), c.held);
+            button(c.which, false);
+        } else {
+            axis(c.axis, c.value);
+            EXPECT_EQ(held(), c.held);
+            axis(c.axis, 0);
+        }
+        EXPECT_EQ(held(), "");
+    }
+    setPadBindings(nullptr);
+    setPadDeadZone(25);
+    resetEvents(); // no request left from an earlier test's F1 or guide button
+    EXPECT_FALSE(takeSettingsRequest());
+    button(SDL_CONTROLLER_BUTTON_GUIDE, true);
+    EXPECT_EQ(held(), "");
+    EXPECT_TRUE(takeSettingsRequest());
+    EXPECT_FALSE(takeSettingsRequest());
+    button(SDL_CONTROLLER_BUTTON_GUIDE, false);
+    EXPECT_FALSE(takeSettingsRequest());
+    EXPECT_EQ(padInputName(padInputFromName("LeftShoulder")), "leftshoulder");
+    EXPECT_EQ(padInputFromName("nonsense"), -1);
 }
 
 // A key held by the pad and the stick at once waits for both; unplugging lets go of all.

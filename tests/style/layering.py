@@ -2,7 +2,8 @@
 """The folders of src/ are layers: each may include only the folders below it.
 
 Reads every #include "folder/..." line under src/ and fails on an include that its layer
-does not allow, and on any cycle between folders.
+does not allow, and on any cycle between folders. The port's layer is the top one: besides
+itself only src/main.cpp and the tools include it.
 """
 import pathlib
 import re
@@ -40,6 +41,20 @@ def folder_graph(src):
     return graph, faults
 
 
+def port_outsiders(root):
+    """Files under tests/ that include the port's layer: only main.cpp, tools/ and the port's
+    own tests and fuzz target may."""
+    faults = []
+    for path in sorted((root / "tests").rglob("*")):
+        if path.suffix not in (".h", ".cpp") or path.parts[-2] in ("port", "fuzz"):
+            continue
+        for number, line in enumerate(path.read_text().splitlines(), 1):
+            match = INCLUDE.match(line)
+            if match and match.group(1) == "port":
+                faults.append(f"{path.relative_to(root)}:{number}: only the game's top may include port")
+    return faults
+
+
 def find_cycle(graph):
     state = {}  # 1 on the current path, 2 done
 
@@ -66,6 +81,7 @@ def find_cycle(graph):
 def main():
     src = pathlib.Path(sys.argv[1]) / "src"
     graph, faults = folder_graph(src)
+    faults += port_outsiders(src.parent)
     for name, graph_to_check in (("allowed layers", ALLOWED), ("includes", graph)):
         cycle = find_cycle(graph_to_check)
         if cycle:

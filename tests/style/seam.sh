@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # The seam holds: only the platform layer, the display part of the graphics and the sound
-# layer include SDL or OpenAL, and no public header of ours names their types (headers
-# ending in _local.h are shared inside one folder only; the window header declares SDL's
-# window, undefined, to hand it to the display).
+# layer include SDL or OpenAL (the port's layer never does), and no public header of ours
+# names their types (headers ending in _local.h are shared inside one folder only; the
+# window header declares SDL's window, undefined, to hand it to the display).
 set -u
 cd "$1/src" || exit 2
 status=0
-outside=$(grep -lE '#include *[<"](SDL|AL/)' -r core game collision main.cpp graphics/sprite*.cpp \
+outside=$(grep -lE '#include *[<"](SDL|AL/)' -r port core game collision main.cpp graphics/sprite*.cpp \
           graphics/descriptor.cpp 2>/dev/null)
 if [ -n "$outside" ]; then
     echo "SDL or OpenAL included outside the seam:"; echo "$outside"; status=1

@@ -16,6 +16,7 @@
 #include "platform/manual_clock.h"
 #include "port/demo_player.h"
 #include "port/demo_recorder.h"
+#include "port/port_session.h"
 
 #include <chrono>
 #include <cstdio>
@@ -110,6 +111,12 @@ int main(int argc, char** argv) {
     for (auto* files : {&resolved.dumps, &resolved.shots, &resolved.blitLogs})
         for (auto& [pass, file] : *files)
             file = std::filesystem::absolute(startDir / file).string();
+    // The settings file as the game takes it; the key scripts stay in the actions' set-1 codes.
+    if (!options->config.empty()) {
+        PlayOptions play;
+        play.config = options->config;
+        preparePort(play, settingsPathFor(play, startDir));
+    }
     std::error_code ec;
     std::filesystem::current_path(options->dir, ec);
     if (ec) return fail("cannot enter " + options->dir);

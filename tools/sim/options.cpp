@@ -54,6 +54,8 @@ std::optional<SimOptions> parseOptions(int argc, char** argv, std::string& error
             ok = parseInt(value, options.passes) && options.passes >= 0;
         } else if (flag == "--frame-ms") {
             ok = parseDouble(value, options.frameMs) && options.frameMs > 0;
+        } else if (flag == "--config") {
+            options.config = value;
         } else if (flag == "--keys") {
             options.keysFile = value;
         } else if (flag == "--dump") {

@@ -18,6 +18,7 @@ struct SimOptions {
     bool present = true;                      // false: no renderer copy between passes
     std::multimap<int, std::string> blitLogs; // pass -> text file of that pass's copies
     std::optional<unsigned> soakSeed;         // random play from this seed, pools watched
+    std::string config; // a settings file, as the game's --config; none: every default
     std::string replayFile;                   // a demo to play back instead of keys and clock
     std::string recordFile;                   // a demo to record the run into
 };
@@ -29,4 +30,4 @@ inline constexpr const char* kUsage =
     "usage: quorvish-sim --dir GAME_DIR --passes N [--frame-ms MS] [--keys FILE] "
     "[--dump PASS:FILE.json]... [--shot PASS:FILE.bmp]... [--blit-log PASS:FILE.txt]... "
     "[--kill-enemies PASS]... [--stats] [--stats-from PASS] [--no-present] [--soak SEED] "
-    "[--record DEMO] [--replay DEMO]";
+    "[--config FILE] [--record DEMO] [--replay DEMO]";

@@ -14,9 +14,9 @@ SOUND_CONF = "channels=mono\nsample-type=int16\nfrequency=22050\n[wave]\nfile=mi
 RATE = 22050
 
 
-def start(desktop, game, x_screen):
+def start(desktop, game, x_screen, wait=10.0):
     """The game's window with the focus, once it shows the title picture."""
-    window = desktop.find_window(TITLE)
+    window = desktop.find_window(TITLE, wait)
     time.sleep(1.5)  # SDL may replace its first window when it sets up the renderer
     window = desktop.find_window(TITLE)
     if window is not None:

@@ -82,6 +82,12 @@ class Desktop:
     def key(self, *keys):
         self.run("xdotool", "key", "--delay", "80", *keys)
 
+    def hold(self, key, seconds=0.3):
+        """Holds a key down long enough for a pass slowed by a busy machine to see it."""
+        self.run("xdotool", "keydown", key)
+        time.sleep(seconds)
+        self.run("xdotool", "keyup", key)
+
     def kill_server(self):
         self.server.kill()
 
@@ -94,25 +100,53 @@ class Desktop:
 
 
 class Game:
-    """The real binary in a fresh folder that links the built game's assets."""
+    """The real binary in a fresh folder that links the built game's assets, its settings in
+    that folder's config/ (settings, when given, written there first). start=False leaves the
+    start to start(), which may run several times, each after the last has ended."""
 
-    def __init__(self, desktop, game_dir, sound_conf=None, env=None, args=()):
+    def __init__(self, desktop, game_dir, sound_conf=None, env=None, args=(), settings=None,
+                 start=True):
         self._temp = tempfile.TemporaryDirectory(prefix="quorvish-desktop-e2e-")
         self.folder = self._temp.name
         for item in ("quorvish-blemp", "images", "sounds"):
             os.symlink(os.path.join(os.path.abspath(game_dir), item), os.path.join(self.folder, item))
+        self.settings_path = self.path("config/quorvish-blemp/settings.ini")
+        if settings is not None:
+            os.makedirs(os.path.dirname(self.settings_path))
+            with open(self.settings_path, "w") as f:
+                f.write(settings)
         extra = env or {}
-        env = dict(desktop.env, ALSOFT_DRIVERS="null")
+        env = dict(desktop.env, ALSOFT_DRIVERS="null", XDG_CONFIG_HOME=self.path("config"))
         if sound_conf is not None:
             with open(os.path.join(self.folder, "alsoft.conf"), "w") as f:
                 f.write(sound_conf)
             env.update(ALSOFT_DRIVERS="wave", ALSOFT_CONF=os.path.join(self.folder, "alsoft.conf"))
         env.update(extra)
+        self._env = env
+        self.process = None
+        if start:
+            self.start(*args)
+
+    def start(self, *args):
         self.started_at = time.monotonic()
         self.output = None  # what the game printed, once it has ended
-        with open(self.path("stderr.txt"), "w") as errors:
-            self.process = subprocess.Popen(["./quorvish-blemp", *args], cwd=self.folder, env=env,
-                                            stdout=subprocess.PIPE, stderr=errors, text=True)
+        with open(self.path("stderr.txt"), "a") as errors:
+            self.process = subprocess.Popen(["./quorvish-blemp", *args], cwd=self.folder,
+                                            env=self._env, stdout=subprocess.PIPE,
+                                            stderr=errors, text=True)
+
+    def settings(self):
+        """The settings file as {(section, key): value}."""
+        values, section = {}, ""
+        with open(self.settings_path) as f:
+            for line in f:
+                line = line.strip()
+                if line.startswith("["):
+                    section = line.strip("[]")
+                elif "=" in line and not line.startswith(("#", ";")):
+                    key, value = line.split("=", 1)
+                    values[(section, key.strip())] = value.strip()
+        return values
 
     def path(self, name):
         return os.path.join(self.folder, name)
@@ -145,6 +179,8 @@ class Game:
 
     def stop(self, timeout=10):
         """Asks the game to quit as the desktop would (SIGTERM) and gives its exit code."""
+        if self.process is None:
+            return None
         if self.process.poll() is None:
             self.process.send_signal(signal.SIGTERM)
         return self.wait(timeout)

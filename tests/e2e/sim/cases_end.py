@@ -86,3 +86,30 @@ def determinism(sim, checks, shot_dir):
                      f"the dumps of pass {p} match")
     with open(runs[0][1], "rb") as a, open(runs[1][1], "rb") as b:
         checks.check(a.read() == b.read(), "the screenshots match")
+
+
+def rebound_keys(sim, checks, shot_dir):
+    """The determinism script with no settings, with the file the game writes on its first
+    run, and with other keys bound to the actions: the script's set-1 codes reach the same
+    actions, so every dump and screenshot is the same."""
+    keys = KeyScript().press(2, ENTER).press(GAME_START, ESCAPE).press(6, KEY2)
+    keys.hold(8, 60, LEFT).hold(8, 150, UP).hold(20, 180, SPACE)
+    dumps = [60, 120, 180]
+    rebound = "[keys]\nfire = Left Ctrl\nescape = Q\nup = W, Keypad 8\nenter = Keypad Enter\n"
+    runs = []
+    for name, settings in (("none", None), ("first", ""), ("rebound", rebound)):
+        path = os.path.join(shot_dir, f"sim_settings_{name}.bmp")
+        run = sim.run(180, keys, dumps=dumps, shots={180: path}, settings=settings)
+        if not checks.equal(run.code, 0, f"the run with settings {name} exits with 0"):
+            print(run.stderr)
+            return
+        with open(path, "rb") as f:
+            runs.append((name, run, f.read()))
+    written = os.path.join(runs[1][1].work, "settings.ini")
+    checks.check(os.path.exists(written), "the first run writes the settings file")
+    _, plain, plain_shot = runs[0]
+    for name, run, shot in runs[1:]:
+        for p in dumps:
+            checks.equal(game_state(run.dump(p)), game_state(plain.dump(p)),
+                         f"the dump of pass {p} with settings {name} is as without")
+        checks.check(shot == plain_shot, f"the screenshot with settings {name} is as without")

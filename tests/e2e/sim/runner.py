@@ -85,10 +85,17 @@ class Simulator:
                                    text=True, timeout=120)
         return completed, work
 
-    def run(self, passes, keys=None, dumps=(), shots=None, kills=()):
-        """Plays passes passes; dumps is a list of passes, shots maps a pass to a BMP path."""
+    def run(self, passes, keys=None, dumps=(), shots=None, kills=(), settings=None):
+        """Plays passes passes; dumps is a list of passes, shots maps a pass to a BMP path;
+        settings, when given, is the text of a settings file (empty: none there yet) run with
+        --config."""
         work = self.fresh_folder()
         args = ["--dir", "game", "--passes", str(passes)]
+        if settings is not None:
+            if settings:
+                with open(os.path.join(work, "settings.ini"), "w") as f:
+                    f.write(settings)
+            args += ["--config", "settings.ini"]
         if keys is not None:
             with open(os.path.join(work, "keys.txt"), "w") as f:
                 f.write(keys.text())

@@ -1,4 +1,4 @@
-#include "core/game_folder.h"
+#include "port/game_folder.h"
 
 #include "core/asset_table.h"
 #include "platform/executable_folder.h"

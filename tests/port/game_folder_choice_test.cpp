@@ -1,6 +1,6 @@
 // Where the game finds its files and writes its log when it is started from anywhere.
-#include "core/game_folder.h"
 #include "platform/log.h"
+#include "port/game_folder.h"
 
 #include "support/work_dir.h"
 
