@@ -1,8 +1,8 @@
 #include "port/demo_player.h"
 
-#include "port/command_line.h"
 #include "platform/events.h"
 #include "platform/key_state.h"
+#include "port/command_line.h"
 
 #include <cstdio>
 #include <cstring>

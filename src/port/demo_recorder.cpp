@@ -1,10 +1,10 @@
 #include "port/demo_recorder.h"
 
-#include "port/command_line.h"
 #include "platform/clock.h"
 #include "platform/events.h"
 #include "platform/key_state.h"
 #include "platform/log.h"
+#include "port/command_line.h"
 
 namespace {
 

@@ -18,9 +18,9 @@ struct SimOptions {
     bool present = true;                      // false: no renderer copy between passes
     std::multimap<int, std::string> blitLogs; // pass -> text file of that pass's copies
     std::optional<unsigned> soakSeed;         // random play from this seed, pools watched
-    std::string config; // a settings file, as the game's --config; none: every default
-    std::string replayFile;                   // a demo to play back instead of keys and clock
-    std::string recordFile;                   // a demo to record the run into
+    std::string config;     // a settings file, as the game's --config; none: every default
+    std::string replayFile; // a demo to play back instead of keys and clock
+    std::string recordFile; // a demo to record the run into
 };
 
 // Parses argv; on a bad argument returns nothing and sets error to a one-line message.
