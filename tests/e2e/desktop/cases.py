@@ -26,6 +26,13 @@ def start(desktop, game, x_screen, wait=10.0):
     return window
 
 
+def into_the_level(desktop):
+    """From the menu into the game: PLAY, then Escape past the intro a second later."""
+    desktop.hold("Return")
+    time.sleep(1.0)
+    desktop.hold("Escape")
+
+
 def wait_for_picture(desktop, x_screen, path, wait=30.0):
     """Waits until most of the screen is lit: the window opens before the assets are loaded,
     which takes seconds in a sanitizer build on a busy machine."""
@@ -129,9 +136,7 @@ def away_pause(game_dir, x_screen, shot_dir, checks):
         window = start(desktop, game, x_screen)
         if not checks.check(window is not None, "the game window appears"):
             return
-        desktop.key("Return")  # PLAY
-        time.sleep(1.0)
-        desktop.key("Escape")  # past the intro, into the game and its music
+        into_the_level(desktop)  # and its music
         time.sleep(2.0)
         leave_at = recorded_frames(game)
         thief = "focus thief"

@@ -10,12 +10,6 @@ from desktop.cases import start
 from desktop.session import Desktop, Game
 
 
-def hold(desktop, key, seconds):
-    desktop.run("xdotool", "keydown", key)
-    time.sleep(seconds)
-    desktop.run("xdotool", "keyup", key)
-
-
 def record_and_replay(game_dir, x_screen, shot_dir, checks):
     sim = os.environ["QUORVISH_SIM"]
     demo = os.path.join(shot_dir, "desktop_play.demo")
@@ -30,12 +24,12 @@ def record_and_replay(game_dir, x_screen, shot_dir, checks):
             time.sleep(1.0)
             desktop.key("Escape")  # past the intro
             time.sleep(0.5)
-            hold(desktop, "Up", 1.0)  # a walk
-            hold(desktop, "Left", 0.6)  # turns
-            hold(desktop, "Right", 0.3)
-            hold(desktop, "space", 0.8)  # the handgun
+            desktop.hold("Up", 1.0)  # a walk
+            desktop.hold("Left", 0.6)  # turns
+            desktop.hold("Right", 0.3)
+            desktop.hold("space", 0.8)  # the handgun
             desktop.key("2")
-            hold(desktop, "space", 0.8)  # the rocket launcher
+            desktop.hold("space", 0.8)  # the rocket launcher
             time.sleep(5.0)  # standing among the enemies the hero dies
             desktop.key("Escape")
             code = game.wait(20)

@@ -4,7 +4,7 @@ import os
 import signal
 import time
 
-from desktop.cases import grab, start
+from desktop.cases import grab, into_the_level, start
 from desktop.displays import dummy_xorg_usable, reported_refresh
 from desktop.frames import pass_rate, read_trace
 from desktop.session import Desktop, Game
@@ -53,9 +53,7 @@ def stall(game_dir, x_screen, shot_dir, checks):
         window = start(desktop, game, x_screen)
         if not checks.check(window is not None, "the game window appears"):
             return
-        desktop.key("Return")  # PLAY
-        time.sleep(1.0)
-        desktop.key("Escape")  # past the intro
+        into_the_level(desktop)
         time.sleep(1.0)
         before = grab(desktop, x_screen, os.path.join(shot_dir, "stall_before.bmp"))
         if not checks.equal(hud.read(before, 30, 10, 7), "LEVEL 1", "the level is on"):

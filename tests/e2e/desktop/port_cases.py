@@ -3,8 +3,8 @@ window mode and size remembered from one run to the next, and the F1 settings sc
 import os
 import time
 
-from desktop.cases import (RATE, SOUND_CONF, grab, loudest, read_mono, recorded_frames,
-                           same_share, start, wait_for_size)
+from desktop.cases import (RATE, SOUND_CONF, grab, into_the_level, loudest, read_mono,
+                           recorded_frames, same_share, start, wait_for_size)
 from desktop.frames import read_trace
 from desktop.session import Desktop, Game
 
@@ -164,9 +164,7 @@ def settings_screen(game_dir, x_screen, shot_dir, checks):
         window = start(desktop, game, x_screen, WINDOW_WAIT)
         if not checks.check(window is not None, "the game window appears"):
             return
-        desktop.hold("Return")  # PLAY
-        time.sleep(1.0)
-        desktop.hold("Escape")  # into the game
+        into_the_level(desktop)
         time.sleep(3.0)
         opened_at = time.monotonic_ns()
         before = grab(desktop, x_screen, os.path.join(shot_dir, "settings_before.bmp"))
