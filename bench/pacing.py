@@ -80,7 +80,8 @@ def run_game(args, desktop, work, presses, extra_env=None, cpu_seconds=0):
     random moments; the frame trace and the moments the keys were sent."""
     trace = os.path.join(work, "trace.txt")
     env = dict(desktop.env, QUORVISH_FRAME_TRACE=trace, ALSOFT_DRIVERS="null",
-               XDG_STATE_HOME=os.path.join(work, "state"), **(extra_env or {}))
+               XDG_STATE_HOME=os.path.join(work, "state"),
+               XDG_CONFIG_HOME=os.path.join(work, "config"), **(extra_env or {}))
     game = subprocess.Popen([os.path.abspath(args.binary)], cwd=work, env=env,
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     time.sleep(args.settle)
