@@ -50,8 +50,8 @@ std::int64_t FramePacer::afterPresent(std::int64_t ready, std::int64_t presented
     lastPresented = presented;
     if (byDisplay) {
         // The present returned as the refresh that shows this frame began.
-        hold = static_cast<int>((frame + 1) * refresh / kPassesPerSecond -
-                                frame * refresh / kPassesPerSecond);
+        const int hold = static_cast<int>((frame + 1) * refresh / kPassesPerSecond -
+                                          frame * refresh / kPassesPerSecond);
         due = presented + hold * refreshPeriod();
     } else {
         due = clockOrigin + static_cast<std::int64_t>((frame + 1) * kSecond / kPassesPerSecond);

@@ -52,9 +52,6 @@ class FramePacer {
     // The current margin before the due time.
     std::int64_t margin() const { return costPercentile + safety; }
 
-    // Refreshes the current frame is held for when paced by the display; 1 otherwise.
-    int currentHold() const { return hold; }
-
   private:
     void startAfresh(std::int64_t presented);
     void judgePresent(std::int64_t presented);
@@ -70,7 +67,6 @@ class FramePacer {
     std::int64_t due = 0;         // when the frame now being drawn is due
     std::int64_t clockOrigin = 0; // the clock's frames are due at origin + k/60 s
     std::uint64_t frame = 0;
-    int hold = 1;
     int earlyPresents = 0;
     int passesSinceLate = 0;
     std::int64_t safety = kSafetyFloor;

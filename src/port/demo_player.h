@@ -39,7 +39,6 @@ class DemoPlayer {
     int finish(const Core& core, bool loopEnded);
 
     const std::string& verdict() const { return message; }
-    int passesPlayed() const { return passes; }
 
   private:
     static bool holdKey(int scanCode, bool down);
