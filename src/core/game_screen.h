@@ -1,6 +1,6 @@
 #pragma once
-// The game screen: one World pass, then the head-up display over it. The record is a global
-// filled while the Core is built (see gui.h), so it has no initialisation of its own.
+// The game screen: one World pass, then the head-up display over it. The record is a global,
+// all zero until the Core's start-up fills it.
 
 class World;
 

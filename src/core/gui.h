@@ -1,7 +1,6 @@
 #pragma once
 // The title screens: the menu, the intro that rises before the game and the end screen that
-// rises after it. The record is a global filled while the Core is built, which may happen
-// before its own construction, so it has no initialisation of its own.
+// rises after it. The record is a global, all zero until the Core's start-up fills it.
 
 struct Gui {
     int menuSprite;   // the menu picture

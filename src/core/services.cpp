@@ -65,12 +65,8 @@ void shutdownPlatform() {
     closeFrameTrace();
     stopGamepads();
     releaseRegistry();
-    // Called from inside Xlib's exit() when the display is gone: the window and its renderer
-    // went with it, and waiting on them would never end.
-    if (!displayLost()) {
-        releaseDisplay();
-        closeGameWindow();
-    }
+    releaseDisplay();
+    closeGameWindow();
     // Last, so that the window is gone at once even when the sound server keeps the close
     // waiting.
     shutdownSound();

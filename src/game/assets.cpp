@@ -1,5 +1,4 @@
 #include "game/assets.h"
 
-// constinit: the game's start-up runs while globals are being built, so this must be in
-// place before any constructor runs.
+// constinit: in place before main() runs, with no constructor to order against the others.
 constinit Assets assets;

@@ -46,8 +46,7 @@ struct Display {
     bool presenting = true;
 };
 
-// constinit: the game's start-up runs while globals are being built, so this must be in
-// place before any constructor runs.
+// constinit: in place before main() runs, with no constructor to order against the others.
 constinit Display display;
 
 SDL_Surface* createBackBuffer(int width, int height) {

@@ -31,8 +31,7 @@ struct Presenter {
     std::int64_t lastPresented = 0; // steady clock, nanoseconds
 };
 
-// constinit: the game's start-up runs while globals are being built, so this must be in
-// place before any constructor runs.
+// constinit: in place before main() runs, with no constructor to order against the others.
 constinit Presenter presenter;
 
 SDL_Renderer* createRenderer(SDL_Window* window) {

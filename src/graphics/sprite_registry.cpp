@@ -24,12 +24,11 @@ struct SpriteRegistry {
     int viewRight = 2 * kHalfViewWidth;
     int viewBottom = 2 * kHalfViewHeight;
     // For the simulator's reports only. Plain characters keep the registry free of
-    // destructors: shutdown runs while globals are being destroyed.
+    // destructors: the exit() that ends the game when its display is gone destroys nothing.
     char paths[kRegistryCapacity][kMaxBasePath + 1] = {};
 };
 
-// constinit: the game's start-up runs while globals are being built, so this must be in
-// place before any constructor runs.
+// constinit: in place before main() runs, with no constructor to order against the others.
 constinit SpriteRegistry registry;
 
 void loadBackground(const char* path) {

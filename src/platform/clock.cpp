@@ -42,8 +42,7 @@ struct FrameClock {
     float frameTimeValue = 0.0f;
 };
 
-// constinit: the game's start-up runs while globals are being built, so this must be in
-// place before any constructor runs.
+// constinit: in place before main() runs, with no constructor to order against the others.
 constinit const SteadyClockSource steadySource;
 constinit const ClockSource* source = &steadySource;
 constinit FrameClock frameClock;

@@ -13,11 +13,8 @@
 
 namespace {
 
-bool lost = false;
-
 // Returning hands the end back to Xlib, which calls exit(1).
 int onConnectionLost(Display*) {
-    lost = true;
     logError("The display has gone away; the game ends");
     std::fprintf(stderr, "quorvish-blemp: the display has gone away\n");
     return 0;
@@ -41,7 +38,6 @@ int onRequestFailed(Display* display, XErrorEvent* error) {
                             error->resourceid != 0 && error->resourceid == gameWindowId();
     if (!windowGone)
         return earlierErrorHandler != nullptr ? earlierErrorHandler(display, error) : 0;
-    lost = true;
     logError("The game window has gone away; the game ends");
     std::fprintf(stderr, "quorvish-blemp: the game window has gone away\n");
     std::exit(1);
@@ -50,14 +46,9 @@ int onRequestFailed(Display* display, XErrorEvent* error) {
 } // namespace
 
 void watchForDisplayLoss() {
-    lost = false;
     const char* driver = SDL_GetCurrentVideoDriver();
     if (driver == nullptr || std::strcmp(driver, "x11") != 0) return;
     XSetIOErrorHandler(onConnectionLost);
     XErrorHandler earlier = XSetErrorHandler(onRequestFailed);
     if (earlier != onRequestFailed) earlierErrorHandler = earlier;
-}
-
-bool displayLost() {
-    return lost;
 }

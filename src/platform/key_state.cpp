@@ -6,8 +6,7 @@
 
 namespace {
 
-// constinit: the game's start-up runs while globals are being built, so this must be in
-// place before any constructor runs.
+// constinit: in place before main() runs, with no constructor to order against the others.
 constinit std::array<KeyEntry, 256> keys{};
 constinit OutsideKeyFilter outsideFilter = nullptr;
 

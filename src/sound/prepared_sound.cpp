@@ -22,7 +22,8 @@ struct Preparation {
     std::thread reader;
 };
 
-// Made on first use and never destroyed, like the sound table, which outlives the globals.
+// Made on first use and never destroyed, like the sound table: an exit() while the reader
+// runs would otherwise destroy a running thread, which aborts.
 Preparation& preparation() {
     static Preparation* const instance = new Preparation();
     return *instance;

@@ -33,8 +33,9 @@ DeviceState& deviceState() {
     return *state;
 }
 
-// Made on first use and never destroyed: the game starts while globals are being built and
-// shuts down while they are being destroyed, and must find the table both times.
+// Made on first use and never destroyed: when the display goes away, exit() ends the game with
+// the device still open, and a destructor would then reach into the sound library while it
+// cleans up after itself.
 SoundManager& table() {
     static SoundManager* const manager = new SoundManager();
     return *manager;
