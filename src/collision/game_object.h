@@ -13,6 +13,15 @@ enum ObjectKind : int {
     kKindProjectile = 5,
 };
 
+// A side of a rectangle, as a contact strikes it and as a sight line meets it.
+enum Side : int {
+    kSideNone = -1,
+    kSideLeft = 0,
+    kSideTop = 1,
+    kSideRight = 2,
+    kSideBottom = 3,
+};
+
 class GameObject {
   public:
     // Velocities start at 0; each family sets the rest (the blanks below only keep it defined).
@@ -21,9 +30,8 @@ class GameObject {
     virtual ~GameObject() = default;
 
     // Called on a moving object whose path this frame was stopped by other, before it is set
-    // down: it still stands where it began the frame. side is the struck side of other's
-    // enlarged rectangle (0 left, 1 top, 2 right, 3 bottom); flag is always 1. The base does
-    // nothing.
+    // down: it still stands where it began the frame. side is the struck Side of other's
+    // enlarged rectangle; flag is always 1. The base does nothing.
     virtual void collide(GameObject* other, int side, int flag);
 
     float x = 0.0f;     // left edge, world px

@@ -8,26 +8,26 @@
 
 namespace {
 
-struct Side {
+struct SideLine {
     Vector3 start;
     Vector3 direction;
     int code;
 };
 
 // The four sides of an obstacle, in the order they are tested.
-void sidesOf(const GameObject& o, Side (&sides)[4]) {
+void sidesOf(const GameObject& o, SideLine (&sides)[4]) {
     const float w = static_cast<float>(o.width);
     const float h = static_cast<float>(o.height);
-    sides[0] = {{o.x, o.y, 0}, {0, h, 0}, kEdgeLeft};
-    sides[1] = {{o.x, o.y, 0}, {w, 0, 0}, kEdgeTop};
-    sides[2] = {{o.x + w, o.y, 0}, {0, h, 0}, kEdgeRight};
-    sides[3] = {{o.x, o.y + h, 0}, {w, 0, 0}, kEdgeBottom};
+    sides[0] = {{o.x, o.y, 0}, {0, h, 0}, kSideLeft};
+    sides[1] = {{o.x, o.y, 0}, {w, 0, 0}, kSideTop};
+    sides[2] = {{o.x + w, o.y, 0}, {0, h, 0}, kSideRight};
+    sides[3] = {{o.x, o.y + h, 0}, {w, 0, 0}, kSideBottom};
 }
 
 // A crossing within 1 px of a side's start end slips past the side: the truncation is
 // kept on purpose, so a line grazing a wall's top corner is not blocked by its upright sides.
-bool atSideStart(const Side& side, const Vector3& crossing) {
-    const bool upright = side.code == kEdgeLeft || side.code == kEdgeRight;
+bool atSideStart(const SideLine& side, const Vector3& crossing) {
+    const bool upright = side.code == kSideLeft || side.code == kSideRight;
     const float along = upright ? crossing.y - side.start.y : crossing.x - side.start.x;
     return static_cast<int>(along) == 0;
 }
@@ -77,16 +77,16 @@ struct Waypoint {
 
 // The draws below happen in a fixed order that the level's replays depend on; each
 // statement makes its draws before the next one starts.
-Waypoint detourPastChain(const ObstacleStore& store, const GameObject* blocker, int edge, int w,
+Waypoint detourPastChain(const ObstacleStore& store, const GameObject* blocker, int side, int w,
                          int h, int tx, int ty) {
     Waypoint wp{0, 0};
-    if (edge == kEdgeLeft || edge == kEdgeRight) {
+    if (side == kSideLeft || side == kSideRight) {
         const GameObject* top = chainEnd(store, blocker, &GameObject::topNeighbour);
         const GameObject* bottom = chainEnd(store, top, &GameObject::bottomNeighbour);
         const float below = bottom->y + static_cast<float>(bottom->height);
         // The upper candidate keeps 5 px from a left side but 10 px from a right one.
-        const float above = top->y - static_cast<float>(h) - (edge == kEdgeLeft ? 5.0f : 10.0f);
-        if (edge == kEdgeLeft) {
+        const float above = top->y - static_cast<float>(h) - (side == kSideLeft ? 5.0f : 10.0f);
+        if (side == kSideLeft) {
             wp.x = truncated(top->x - static_cast<float>(w) - 10.0f - static_cast<float>(rand10()));
         } else {
             wp.x = truncated(top->x + static_cast<float>(top->width) + 10.0f +
@@ -100,7 +100,7 @@ Waypoint detourPastChain(const ObstacleStore& store, const GameObject* blocker, 
     const GameObject* right = chainEnd(store, blocker, &GameObject::rightNeighbour);
     const GameObject* left = chainEnd(store, right, &GameObject::leftNeighbour);
     const float pastRight = right->x + static_cast<float>(right->width) + 10.0f;
-    if (edge == kEdgeTop) {
+    if (side == kSideTop) {
         const int p = truncated(pastRight + static_cast<float>(rand15()));
         wp.y = truncated(right->y - static_cast<float>(h) - 10.0f - static_cast<float>(rand15()));
         // Past the left end there is no 10 px margin from a top side; kept as the game has it.
@@ -130,9 +130,9 @@ SightPoint sightLineStart(int x, int y, int w, int h, int tx, int ty) {
     return {startCoordinate(x, w, tx), startCoordinate(y, h, ty)};
 }
 
-bool firstBlockingEdge(const ObstacleStore* store, int ax, int ay, int bx, int by, int& index,
-                       int& edge) {
-    edge = kEdgeNone;
+bool firstBlockingSide(const ObstacleStore* store, int ax, int ay, int bx, int by, int& index,
+                       int& side) {
+    side = kSideNone;
     if (store == nullptr) return false;
     const Vector3 from{static_cast<float>(ax), static_cast<float>(ay), 0};
     const Vector3 direction{static_cast<float>(bx - ax), static_cast<float>(by - ay), 0};
@@ -144,20 +144,20 @@ bool firstBlockingEdge(const ObstacleStore* store, int ax, int ay, int bx, int b
     for (int i = 0; i < store->count; ++i) {
         const GameObject* o = store->entries[i];
         if (!isWall(o) || clearOf(*o, minX, minY, maxX, maxY)) continue;
-        Side sides[4];
+        SideLine sides[4];
         sidesOf(*o, sides);
-        for (const Side& side : sides) {
-            Vector3 p = from, q = side.start, d = direction, e = side.direction, crossing{};
+        for (const SideLine& line : sides) {
+            Vector3 p = from, q = line.start, d = direction, e = line.direction, crossing{};
             if (!crossLines(p, q, d, e, crossing)) continue;
             const float distance = length({crossing.x - from.x, crossing.y - from.y, 0});
-            if (distance < best && !atSideStart(side, crossing)) {
+            if (distance < best && !atSideStart(line, crossing)) {
                 best = distance;
-                edge = side.code;
+                side = line.code;
                 index = i;
             }
         }
     }
-    return edge != kEdgeNone;
+    return side != kSideNone;
 }
 
 int chooseDetour(int p, int q, int target) {
@@ -171,10 +171,10 @@ void lineOfSight(const ObstacleStore* store, int x, int y, int w, int h, int tx,
                  bool& visible, int& wx, int& wy) {
     const SightPoint start = sightLineStart(x, y, w, h, tx, ty);
     int index = -1;
-    int edge = kEdgeNone;
-    visible = !firstBlockingEdge(store, start.x, start.y, tx, ty, index, edge);
+    int side = kSideNone;
+    visible = !firstBlockingSide(store, start.x, start.y, tx, ty, index, side);
     if (visible) return;
-    const Waypoint wp = detourPastChain(*store, store->entries[index], edge, w, h, tx, ty);
+    const Waypoint wp = detourPastChain(*store, store->entries[index], side, w, h, tx, ty);
     wx = wp.x;
     wy = wp.y;
 }

@@ -1,17 +1,9 @@
 #pragma once
 // Line of sight for the enemies: is a point in view of a box, and if not, where to walk to
 // get round the wall chain that hides it. Only walls and blocks (kind 1) block sight.
+#include "collision/game_object.h"
 
 class ObstacleStore;
-
-// Which side of an obstacle a sight line meets first.
-enum BlockingEdge : int {
-    kEdgeNone = -1,
-    kEdgeLeft = 1,
-    kEdgeTop = 2,
-    kEdgeRight = 3,
-    kEdgeBottom = 4,
-};
 
 struct SightPoint {
     int x;
@@ -24,12 +16,12 @@ struct SightPoint {
 SightPoint sightLineStart(int x, int y, int w, int h, int tx, int ty);
 
 // Finds the wall or block side nearest to (ax, ay) that the segment to (bx, by) crosses.
-// edge is set to kEdgeNone first; on a hit, index is the obstacle's entry in the store and
-// edge its side. A crossing less than 1 px from a side's start end (its top for left and
+// side is set to kSideNone first; on a hit, index is the obstacle's entry in the store and
+// side the Side it meets. A crossing less than 1 px from a side's start end (its top for left and
 // right sides, its left for top and bottom sides) does not count. Ties keep the first found
 // in store order, left, top, right, bottom. A null store blocks nothing.
-bool firstBlockingEdge(const ObstacleStore* store, int ax, int ay, int bx, int by, int& index,
-                       int& edge);
+bool firstBlockingSide(const ObstacleStore* store, int ax, int ay, int bx, int by, int& index,
+                       int& side);
 
 // Picks the detour coordinate: p passes the chain's top or right end, q its bottom or left
 // end. The larger when both lie at or below target, the smaller when both lie at or above

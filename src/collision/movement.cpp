@@ -62,6 +62,7 @@ void testSide(GameObject& o, GrownSide side, const Vector3& start, const Vector3
     float u = 0.0f;
     if (!crossSegments(a0, side.from, a1, side.to, cross, u)) return;
     if (!(u <= contact.t && u >= 0.0f && u <= 1.0f)) return;
+    // One pixel outside the side, by Side.
     static constexpr float kOutX[4] = {-1.0f, 0.0f, 1.0f, 0.0f};
     static constexpr float kOutY[4] = {0.0f, -1.0f, 0.0f, 1.0f};
     contact.t = u;
@@ -136,10 +137,10 @@ Contact sweepCellList(const GameObject& m, const Vector3& start, const Vector3& 
         const Vector3 topLeft{left, top, 0.0f}, topRight{right, top, 0.0f};
         const Vector3 bottomRight{right, bottom, 0.0f}, bottomLeft{left, bottom, 0.0f};
         // Left and right come last so that they win a corner reached exactly.
-        testSide(o, {bottomLeft, bottomRight, 3}, start, end, contact);
-        testSide(o, {topLeft, topRight, 1}, start, end, contact);
-        testSide(o, {bottomRight, topRight, 2}, start, end, contact);
-        testSide(o, {topLeft, bottomLeft, 0}, start, end, contact);
+        testSide(o, {bottomLeft, bottomRight, kSideBottom}, start, end, contact);
+        testSide(o, {topLeft, topRight, kSideTop}, start, end, contact);
+        testSide(o, {bottomRight, topRight, kSideRight}, start, end, contact);
+        testSide(o, {topLeft, bottomLeft, kSideLeft}, start, end, contact);
     }
     return contact;
 }

@@ -4,8 +4,8 @@
 // no sliding; and the list of objects near an object, for area damage.
 #include "base/segments.h"
 #include "base/vector3.h"
+#include "collision/game_object.h"
 
-class GameObject;
 class ObstacleStore;
 struct CellNode;
 
@@ -13,8 +13,8 @@ struct CellNode;
 struct Contact {
     float t = kNoHit;            // along the centre's path: 0 start, 1 end
     GameObject* other = nullptr; // the object touched; null = none
-    int side = -1; // side of other's grown rectangle: 0 left, 1 top, 2 right, 3 bottom
-    Vector3 point; // the centre's stopping point, 1 px outside that side
+    int side = kSideNone;        // the Side of other's grown rectangle
+    Vector3 point;               // the centre's stopping point, 1 px outside that side
 };
 
 // Moves obj by (moveX + pushX, moveY + pushY) px/s over frameTime(), stopped at the first

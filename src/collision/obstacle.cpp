@@ -21,11 +21,11 @@ float nudge(float velocity) {
 }
 
 void pushEnemy(GameObject& enemy, int side) {
-    if (side == 0 || side == 2) {
+    if (side == kSideLeft || side == kSideRight) {
         enemy.pushX = kBounce * enemy.moveX;
         enemy.pushY = kAlong * enemy.moveY;
         if (slow(enemy.moveY)) enemy.pushY = nudge(enemy.moveY);
-    } else if (side == 1 || side == 3) {
+    } else if (side == kSideTop || side == kSideBottom) {
         enemy.pushY = kBounce * enemy.moveY;
         if (slow(enemy.moveX)) enemy.pushX = nudge(enemy.moveX);
     }

@@ -14,6 +14,11 @@
 
 namespace {
 
+// What an enemy's touch costs the hero when it walks into him.
+constexpr int kMarioContactDamage = 10;
+constexpr int kMarioBigContactDamage = 20;
+constexpr int kMarioBigContactArmour = 10;
+
 // Sprite columns: 0 walking down, 1 up, 2 right, 3 left.
 int facingColumn(float dx, float dy) {
     const float across = std::fabs(dx);
@@ -95,7 +100,7 @@ void Enemy::animateAndDraw() {
 Mario::Mario(float x, float y) : Enemy(assets.mario, 15, 16, 10, x, y) {}
 
 void Mario::touch(GameObject* other, int, int) {
-    if (other->kind == kKindPlayer) static_cast<Player*>(other)->health -= 10;
+    if (other->kind == kKindPlayer) static_cast<Player*>(other)->health -= kMarioContactDamage;
 }
 
 MarioBig::MarioBig(float x, float y) : Enemy(assets.marioBig, 16, 27, 10, x, y) {}
@@ -103,8 +108,8 @@ MarioBig::MarioBig(float x, float y) : Enemy(assets.marioBig, 16, 27, 10, x, y) 
 void MarioBig::touch(GameObject* other, int, int) {
     if (other->kind != kKindPlayer) return;
     Player* player = static_cast<Player*>(other);
-    player->health -= 20;
-    player->armour -= 10;
+    player->health -= kMarioBigContactDamage;
+    player->armour -= kMarioBigContactArmour;
 }
 
 FireMario::FireMario(float x, float y) : Enemy(assets.fireMario, 10, 10, 50, x, y) {}

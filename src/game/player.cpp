@@ -18,7 +18,7 @@ namespace {
 constexpr float kStepMs = 100.0f; // frame time per walking step
 constexpr int kWalkingSteps = 4;
 constexpr float kKnockBack = 10.0f; // what the hero walks into is pushed back this many times
-constexpr int kContactDamage = 10;
+constexpr int kContactDamage = 10;  // when he walks into an enemy
 } // namespace
 
 Player::Player()

@@ -14,7 +14,7 @@ constexpr std::size_t kMaxLogPath = 4096;
 constinit char logPath[kMaxLogPath] = "sys_debug.log";
 
 // An unwritable log loses its lines: nothing in the game reads it, so the game runs on.
-void formatLine(const char* suffix, const char* format, va_list args) {
+void writeLine(const char* suffix, const char* format, va_list args) {
     if (format == nullptr) return;
     char line[kLineBuffer];
     const std::size_t room = kLineBuffer - std::strlen(suffix);
@@ -39,14 +39,14 @@ void appendLog(const char* text) {
 void logMessage(const char* format, ...) {
     va_list args;
     va_start(args, format);
-    formatLine("\n", format, args);
+    writeLine("\n", format, args);
     va_end(args);
 }
 
 void logError(const char* format, ...) {
     va_list args;
     va_start(args, format);
-    formatLine(kErrorSuffix, format, args);
+    writeLine(kErrorSuffix, format, args);
     va_end(args);
 }
 

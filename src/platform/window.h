@@ -29,6 +29,8 @@ struct WindowPlacement {
     int width = 0, height = 0; // the window mode's size; 0 by 0 for the first window's own
     bool placed = false;       // x and y hold the window's place on the desktop
     int x = 0, y = 0;
+
+    bool operator==(const WindowPlacement&) const = default;
 };
 
 // The placement the window is made with; by default full-screen on the primary monitor.

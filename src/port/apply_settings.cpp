@@ -52,13 +52,5 @@ void applySettings(const Settings& settings, const RunOverrides& overrides) {
 }
 
 void applyStartWindow(const Settings& settings) {
-    WindowPlacement placement;
-    placement.fullscreen = settings.fullscreen;
-    placement.display = settings.display;
-    placement.width = settings.windowWidth;
-    placement.height = settings.windowHeight;
-    placement.placed = settings.windowPlaced;
-    placement.x = settings.windowX;
-    placement.y = settings.windowY;
-    setStartPlacement(placement);
+    setStartPlacement(settings.window);
 }

@@ -29,13 +29,14 @@ void settingsChanged(const Settings& settings) {
 // The player switched the window mode, resized or moved the window: remembered.
 void placementChanged(const WindowPlacement& placement) {
     Settings next = currentSettings();
-    next.fullscreen = placement.fullscreen;
-    if (!placement.fullscreen) {
-        next.windowWidth = placement.width;
-        next.windowHeight = placement.height;
-        next.windowPlaced = placement.placed;
-        next.windowX = placement.x;
-        next.windowY = placement.y;
+    // Full-screen keeps the window mode's size and place for the next switch; the monitor
+    // stays the one the player chose to start on.
+    if (placement.fullscreen) {
+        next.window.fullscreen = true;
+    } else {
+        const int display = next.window.display;
+        next.window = placement;
+        next.window.display = display;
     }
     changeSettings(next);
 }
@@ -45,7 +46,7 @@ void startPort() {
     loadSettings(session().path, options.resetSettings);
     if (options.window || options.fullscreen) {
         Settings next = currentSettings();
-        next.fullscreen = options.fullscreen;
+        next.window.fullscreen = options.fullscreen;
         changeSettings(next);
     }
     settingsChanged(currentSettings());

@@ -82,24 +82,24 @@ int keyFromName(const std::string& name) {
 // "800x600", or auto for none.
 bool readSize(std::string_view text, Settings& s) {
     if (text == "auto") {
-        s.windowWidth = s.windowHeight = 0;
+        s.window.width = s.window.height = 0;
         return true;
     }
     const std::size_t x = text.find('x');
-    return x != std::string_view::npos && readNumber(text.substr(0, x), 1, 16384, s.windowWidth) &&
-           readNumber(text.substr(x + 1), 1, 16384, s.windowHeight);
+    return x != std::string_view::npos && readNumber(text.substr(0, x), 1, 16384, s.window.width) &&
+           readNumber(text.substr(x + 1), 1, 16384, s.window.height);
 }
 
 bool readPlace(std::string_view text, Settings& s) {
     if (text == "auto") {
-        s.windowPlaced = false;
+        s.window.placed = false;
         return true;
     }
     const std::size_t comma = text.find(',');
-    s.windowPlaced = comma != std::string_view::npos &&
-                     readNumber(text.substr(0, comma), -65536, 65536, s.windowX) &&
-                     readNumber(text.substr(comma + 1), -65536, 65536, s.windowY);
-    return s.windowPlaced;
+    s.window.placed = comma != std::string_view::npos &&
+                      readNumber(text.substr(0, comma), -65536, 65536, s.window.x) &&
+                      readNumber(text.substr(comma + 1), -65536, 65536, s.window.y);
+    return s.window.placed;
 }
 
 bool readScaling(std::string_view text, Scaling& out) {
@@ -123,24 +123,24 @@ std::vector<Entry> makeEntries() {
          [](const Settings& s) { return std::string(yesNo(s.mute)); },
          [](std::string_view t, Settings& s) { return readYesNo(t, s.mute); }},
         {"video", "fullscreen", "yes starts full-screen, no in a window",
-         [](const Settings& s) { return std::string(yesNo(s.fullscreen)); },
-         [](std::string_view t, Settings& s) { return readYesNo(t, s.fullscreen); }},
+         [](const Settings& s) { return std::string(yesNo(s.window.fullscreen)); },
+         [](std::string_view t, Settings& s) { return readYesNo(t, s.window.fullscreen); }},
         {"video", "window", "the window's size as WIDTHxHEIGHT, or auto",
          [](const Settings& s) {
-             return s.windowWidth == 0
+             return s.window.width == 0
                         ? std::string("auto")
-                        : std::to_string(s.windowWidth) + "x" + std::to_string(s.windowHeight);
+                        : std::to_string(s.window.width) + "x" + std::to_string(s.window.height);
          },
          readSize},
         {"video", "position", "the window's place on the desktop as X,Y, or auto",
          [](const Settings& s) {
-             return s.windowPlaced ? std::to_string(s.windowX) + "," + std::to_string(s.windowY)
-                                   : std::string("auto");
+             return s.window.placed ? std::to_string(s.window.x) + "," + std::to_string(s.window.y)
+                                    : std::string("auto");
          },
          readPlace},
         {"video", "display", "the monitor to start on, 0 for the primary",
-         [](const Settings& s) { return std::to_string(s.display); },
-         [](std::string_view t, Settings& s) { return readNumber(t, 0, 63, s.display); }},
+         [](const Settings& s) { return std::to_string(s.window.display); },
+         [](std::string_view t, Settings& s) { return readNumber(t, 0, 63, s.window.display); }},
         {"video", "scaling",
          "sharp (whole multiple, then smooth to fill), integer (whole multiple, black bars) "
          "or smooth",

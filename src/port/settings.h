@@ -1,6 +1,7 @@
 #pragma once
 // The player's settings: what each one holds, its default, and how it is read from and
 // written to the settings file.
+#include "platform/window.h"
 #include "port/ini_document.h"
 
 #include <array>
@@ -31,13 +32,8 @@ struct Settings {
     int music = 100;   // percent
     int effects = 100; // percent
     bool mute = false;
-    bool fullscreen = true;
-    int windowWidth = 0; // 0 by 0: the first window's own size
-    int windowHeight = 0;
-    bool windowPlaced = false; // windowX and windowY hold where the window was
-    int windowX = 0;
-    int windowY = 0;
-    int display = 0; // the monitor to start on
+    WindowPlacement
+        window; // full-screen or not, the monitor to start on, the window's size and place
     Scaling scaling = Scaling::kSharp;
     Bindings keys;     // SDL scancodes
     Bindings pad;      // pad inputs

@@ -75,7 +75,7 @@ std::vector<Row> rows(const Screen& screen) {
         list = {{"MUSIC", std::to_string(s.music)},
                 {"EFFECTS", std::to_string(s.effects)},
                 {"MUTE", s.mute ? "YES" : "NO"},
-                {"FULL SCREEN", s.fullscreen ? "YES" : "NO"},
+                {"FULL SCREEN", s.window.fullscreen ? "YES" : "NO"},
                 {"SCALING", drawable(scalingName(s.scaling), kValueChars)},
                 {"KEYS", ""},
                 {"PAD", ""},
@@ -214,7 +214,7 @@ void changeMain(Screen& screen, Nav nav) {
         return;
     case 7: {
         if (nav != Nav::kEnter) return;
-        const bool windowed = !next.fullscreen;
+        const bool windowed = !next.window.fullscreen;
         next = defaultSettings();
         changeSettings(next);
         if (windowed) toggleWindowMode();

@@ -52,16 +52,16 @@ TEST(SightLineStart, StartsBeyondTheSideAwayFromTheTarget) {
 
 TEST_F(SightTest, LineWithinOnePixelOfAWallsTopSlipsPast) {
     Obstacle& w = world.wall(300, 100, 64, 256);
-    int index = -1, edge = 0;
-    EXPECT_FALSE(firstBlockingEdge(&world.store, 100, 100, 500, 100, index, edge));
-    EXPECT_EQ(edge, kEdgeNone);
-    ASSERT_TRUE(firstBlockingEdge(&world.store, 100, 101, 500, 101, index, edge));
-    EXPECT_EQ(edge, kEdgeLeft);
+    int index = -1, side = 0;
+    EXPECT_FALSE(firstBlockingSide(&world.store, 100, 100, 500, 100, index, side));
+    EXPECT_EQ(side, kSideNone);
+    ASSERT_TRUE(firstBlockingSide(&world.store, 100, 101, 500, 101, index, side));
+    EXPECT_EQ(side, kSideLeft);
     EXPECT_EQ(index, 0);
     world.store.remove(&w);
     w.y = 99.1f; // the line at 100 now runs 0.9 px below the top
     world.store.insert(&w);
-    EXPECT_FALSE(firstBlockingEdge(&world.store, 100, 100, 500, 100, index, edge));
+    EXPECT_FALSE(firstBlockingSide(&world.store, 100, 100, 500, 100, index, side));
 }
 
 TEST_F(SightTest, EitherWallOfAStackGivesTheSameDetourPastTheLeftSide) {
