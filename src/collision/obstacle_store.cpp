@@ -9,23 +9,24 @@ ObstacleStore* obstacles = nullptr;
 namespace {
 
 // Exact float equality on purpose: only walls placed edge to edge are one chain.
+void linkIfSideBySide(GameObject& left, int leftIndex, GameObject& right, int rightIndex) {
+    if (left.x + left.width != right.x || left.y != right.y) return;
+    right.leftNeighbour = leftIndex;
+    left.rightNeighbour = rightIndex;
+}
+
+void linkIfStacked(GameObject& top, int topIndex, GameObject& bottom, int bottomIndex) {
+    if (top.y + top.height != bottom.y || top.x != bottom.x) return;
+    bottom.topNeighbour = topIndex;
+    top.bottomNeighbour = bottomIndex;
+}
+
+// Each of the four ways round, in this order: s right of object, left of it, below, above.
 void linkPair(GameObject& object, int objectIndex, GameObject& s, int sIndex) {
-    if (object.x + object.width == s.x && s.y == object.y) {
-        s.leftNeighbour = objectIndex;
-        object.rightNeighbour = sIndex;
-    }
-    if (s.x + s.width == object.x && s.y == object.y) {
-        s.rightNeighbour = objectIndex;
-        object.leftNeighbour = sIndex;
-    }
-    if (object.y + object.height == s.y && s.x == object.x) {
-        s.topNeighbour = objectIndex;
-        object.bottomNeighbour = sIndex;
-    }
-    if (s.y + s.height == object.y && s.x == object.x) {
-        s.bottomNeighbour = objectIndex;
-        object.topNeighbour = sIndex;
-    }
+    linkIfSideBySide(object, objectIndex, s, sIndex);
+    linkIfSideBySide(s, sIndex, object, objectIndex);
+    linkIfStacked(object, objectIndex, s, sIndex);
+    linkIfStacked(s, sIndex, object, objectIndex);
 }
 
 // A link into the shifted part of the entries follows its wall down one slot.

@@ -23,8 +23,8 @@ constexpr int kContactDamage = 10;  // when he walks into an enemy
 
 Player::Player()
     : weapons{&handgun, &rocketLauncher, &rifle, &bombWeapon}, weapon(&handgun),
-      handgun(kKindPlayer), rocketLauncher(kKindPlayer), rifle(kKindPlayer),
-      bombWeapon(kKindPlayer) {
+      handgun(kKindPlayer), rocketLauncher(kKindPlayer), rifle(DudWeapon::rifle(kKindPlayer)),
+      bombWeapon(DudWeapon::bomb(kKindPlayer)) {
     sprite = assets.player;
     x = 100;
     y = 100;

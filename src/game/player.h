@@ -63,8 +63,8 @@ class Player : public GameObject {
 
     Handgun handgun;
     RocketLauncher rocketLauncher;
-    Rifle rifle;
-    BombWeapon bombWeapon;
+    DudWeapon rifle;
+    DudWeapon bombWeapon;
 };
 
 // The one hero, made by the start-up; null only when that failed.

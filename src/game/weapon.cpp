@@ -53,14 +53,14 @@ void RocketLauncher::fire(int x, int y, float dirX, float dirY) {
            assets.rocketShootSound);
 }
 
-Rifle::Rifle(int ownerKind) : Weapon(ownerKind, assets.rifle, 100, 0.05f) {}
-
-void Rifle::fire(int, int, float, float) {
-    takeShot();
+DudWeapon DudWeapon::rifle(int ownerKind) {
+    return DudWeapon(ownerKind, assets.rifle, 100, 0.05f);
 }
 
-BombWeapon::BombWeapon(int ownerKind) : Weapon(ownerKind, assets.bomb, 10, 0.6f) {}
+DudWeapon DudWeapon::bomb(int ownerKind) {
+    return DudWeapon(ownerKind, assets.bomb, 10, 0.6f);
+}
 
-void BombWeapon::fire(int, int, float, float) {
+void DudWeapon::fire(int, int, float, float) {
     takeShot();
 }
