@@ -29,21 +29,16 @@ int facingColumn(float dx, float dy) {
 
 } // namespace
 
+// The record's defaults give the rest: frame 0, no push, meets every kind, sees nothing yet.
 Enemy::Enemy(int spriteHandle, int w, int h, int startHealth, float startX, float startY) {
     kind = kKindEnemy;
-    ignoreKind = kKindNone;
     sprite = spriteHandle;
-    frame = 0;
     column = 1;
-    animTime = 0.0f;
     x = startX;
     y = startY;
     width = w;
     height = h;
     health = startHealth;
-    pushX = 0.0f;
-    pushY = 0.0f;
-    seesTarget = false;
 }
 
 void Enemy::collide(GameObject* other, int side, int flag) {

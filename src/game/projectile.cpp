@@ -56,9 +56,6 @@ Projectile::Projectile(int sprite, int width, int height, float speed, int owner
     kind = kKindProjectile;
     ignoreKind = ownerKind;
     column = 1;
-    pushX = 0;
-    pushY = 0;
-    seesTarget = false;
 }
 
 void Projectile::collide(GameObject* other, int side, int flag) {
