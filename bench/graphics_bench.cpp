@@ -95,7 +95,7 @@ void BM_DrawBackground(benchmark::State& state) {
 }
 BENCHMARK(BM_DrawBackground);
 
-// The flip: with pacing on, its rate (flips_per_s, the display's refresh when all is well);
+// The flip: with pacing on, its rate (flips_per_s, sixty when all is well);
 // with pacing off, what presenting a frame costs at the window's size. Run in a real window to
 // mean anything, e.g. under xvfb-run -s "-screen 0 1920x1080x24" with SDL_VIDEODRIVER=x11
 // and SDL_RENDER_DRIVER=software.

@@ -58,7 +58,8 @@ class GameObject {
 };
 
 // Knock-back fades: each push is divided by 1.2 and dropped once its truncated value is at
-// most 1 in magnitude, that is below 2 px/s. Applied at the start of each mover's update.
+// most 1 in magnitude, that is below 2 px/s. Applied once a pass to each mover: before the
+// hero's and a projectile's move, after an enemy's (as it is drawn).
 void decayPush(GameObject& object);
 
 // Whether a moving object m can be stopped by o: never itself, never its own kind, never a

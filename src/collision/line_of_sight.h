@@ -31,6 +31,6 @@ int chooseDetour(int p, int q, int target);
 // Looks from the box (x, y, w, h) to the point (tx, ty). visible is always written; when
 // the view is blocked, (wx, wy) becomes a top-left position for the box beyond one end of
 // the blocking wall chain, on the box's side, with a few pixels of random spread (the
-// shared generator advances by up to five draws). (wx, wy) is left alone when visible.
+// shared generator advances by up to four draws). (wx, wy) is left alone when visible.
 void lineOfSight(const ObstacleStore* store, int x, int y, int w, int h, int tx, int ty,
                  bool& visible, int& wx, int& wy);

@@ -9,7 +9,8 @@ void initPlatform();
 void shutdownPlatform();
 
 // Once per main-loop pass: takes the clock sample, shows the frame drawn in the previous
-// pass, and drains every pending window event without waiting. Key states change only here.
+// pass, and drains every pending window event without waiting: keys from outside reach the
+// key table only here.
 // F12 saves a screenshot; while the player is away it waits, and no pass runs; F1 runs the
 // settings screen, if one is set, and no pass runs either.
 void pumpMessages();

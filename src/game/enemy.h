@@ -25,7 +25,8 @@ class Enemy : public GameObject {
 
     // Heads for the last waypoint at walking speed, facing the way it goes, moves with
     // collision through the level's store, and drops the waypoint on arriving within 5 px
-    // on both axes (which ends a detour). With no waypoint it stands still.
+    // on both axes (which ends a detour). With no waypoint it does not walk; a push still
+    // carries it.
     void moveTowardTarget();
 
     // Push decay, the walking animation (a frame per 100 ms, never wrapped) and drawing at

@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr std::size_t kTextRoom = 255; // a key or a value, without its terminator
+constexpr std::size_t kTextRoom = 255; // a key, without its terminator
 
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }

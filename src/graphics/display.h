@@ -25,7 +25,8 @@ bool initDisplay(int width, int height, int depth);
 // Frees the back buffer and the presenting; harmless when not set up.
 void releaseDisplay();
 
-// Shows the back buffer in the window, scaled and letterboxed. Waits for the next refresh.
+// Shows the back buffer in the window, scaled and letterboxed; with pacing on, then holds the
+// caller until shortly before the next frame is due (frame_pacer.h).
 void flipDisplay();
 
 // The system's monotonic clock (CLOCK_MONOTONIC) in nanoseconds when the last flip's present
@@ -51,7 +52,7 @@ bool prepareCopies(const Surface* source);
 bool coversScreen(const Surface* source, SourceRect rect);
 
 // The back buffer's pixels, row after row, each row exactly screen-width pixels; null when
-// not set up. For tests and the simulator.
+// not set up. For the settings screen, the frame benchmark and tests.
 const std::uint16_t* backBufferPixels();
 
 // The raw back buffer value of a colour 0xRRGGBB.
@@ -70,8 +71,8 @@ void setPresenting(bool on);
 // The back buffer encoded as a PNG file's bytes; empty when not set up or the encoding failed.
 std::vector<unsigned char> backBufferPng();
 
-// Whether a flip waits for the display's refresh (on by default). The simulator turns it off
-// to run passes as fast as it can.
+// Whether a flip paces the game to sixty passes a second (on by default). The simulator turns it
+// off to run passes as fast as it can.
 void setFramePacing(bool on);
 
 // How the frame fills the window: sharp (the largest whole multiple, then smooth to fill; the

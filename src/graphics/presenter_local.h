@@ -14,14 +14,14 @@ bool openPresenter(SDL_Window* window, int frameWidth, int frameHeight);
 // Frees the renderer and its textures; harmless when none.
 void closePresenter();
 
-// Uploads the frame, draws it scaled and letterboxed and shows it, paced to the display's
-// refresh when pacing is on. Does nothing without a renderer.
+// Uploads the frame, draws it scaled and letterboxed and shows it, paced by the frame pacer
+// when pacing is on. Does nothing without a renderer.
 void presentFrame(const SDL_Surface* frame);
 
 // The monotonic clock in nanoseconds when the last present returned; 0 before the first.
 std::int64_t lastPresentTime();
 
-// Turns waiting for the display's refresh on or off.
+// Turns the pacing on or off.
 void setPresenterPacing(bool on);
 
 void setPresenterScaling(ScalingMode mode);

@@ -44,7 +44,9 @@ std::string baseName() {
 int createUnique(const std::filesystem::path& folder, std::string& path) {
     const std::string base = (folder / baseName()).string();
     for (int n = 1; n <= kMaxSameSecond; ++n) {
-        path = base + (n == 1 ? "" : "-" + std::to_string(n)) + ".png";
+        path = base;
+        if (n > 1) path += '-' + std::to_string(n);
+        path += ".png";
         const int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (file >= 0 || errno != EEXIST) return file;
     }

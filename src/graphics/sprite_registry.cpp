@@ -23,8 +23,8 @@ struct SpriteRegistry {
     int viewTop = 0;
     int viewRight = 2 * kHalfViewWidth;
     int viewBottom = 2 * kHalfViewHeight;
-    // For the simulator's reports only. Plain characters keep the registry free of
-    // destructors: the exit() that ends the game when its display is gone destroys nothing.
+    // For the simulator's reports only. Plain characters keep the registry constinit, with
+    // nothing to destroy.
     char paths[kRegistryCapacity][kMaxBasePath + 1] = {};
 };
 

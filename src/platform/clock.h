@@ -17,7 +17,8 @@ class ClockSource {
     ~ClockSource() = default;
 };
 
-// Replaces the sample source (nullptr restores the system's). Takes effect at the next startClock.
+// Replaces the sample source (nullptr restores the system's), read from the next sample on; set
+// it before startClock so that the start count comes from it too.
 void setClockSource(const ClockSource* source);
 
 // Empties the debug log, chooses the timer (1 = high resolution, 0 = milliseconds) and logs

@@ -25,7 +25,8 @@ struct PumpState {
 
 constinit PumpState pump;
 
-// Alt+Enter and F11 belong to the window, F12 to the screenshot; true when the key-down was
+// Alt+Enter and F11 belong to the window, F12 to the screenshot, F1 to the settings screen;
+// true when the key-down was
 // one of them and has been acted on. Their key-ups pass on: releasing a key not held is
 // harmless.
 bool windowChord(const SDL_KeyboardEvent& key) {

@@ -4,8 +4,9 @@
 #include <cstdint>
 
 // Drains every pending window event without waiting, or stops at the one that takes the
-// player away. Key states change only here and in waitWhileAway. Alt+Enter and F11 switch the
-// window mode and F12 asks for a screenshot; those key-downs never reach the key table.
+// player away. Keys from outside reach the key table only here and in waitWhileAway. Alt+Enter and
+// F11 switch the window mode and F12 asks for a screenshot; those key-downs never reach the key
+// table.
 void pumpEvents();
 
 // True once a request to close the window (window manager, logout) has arrived.

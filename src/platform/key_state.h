@@ -1,7 +1,8 @@
 #pragma once
 // The key-state table: 256 entries indexed by PC set-1 scan code (without the extended
-// flag, so the arrows and the keypad's 8/4/6/2 share entries). Keys change state only
-// while the message pump runs; the logic of a pass sees a table that holds still.
+// flag, so the arrows and the keypad's 8/4/6/2 share entries). Changes from outside reach
+// the table only in the message pump (a demo's playback puts its recorded ones in right
+// after it); within a pass only the game's own clearKey changes it.
 #include <cstdint>
 
 struct KeyEntry {
@@ -52,5 +53,5 @@ void releaseAllKeys();
 using OutsideKeyFilter = bool (*)(int scanCode, bool down);
 void setOutsideKeyFilter(OutsideKeyFilter filter);
 
-// The whole entry, for tests and the simulator.
+// The whole entry, for tests.
 const KeyEntry& keyEntry(int scanCode);

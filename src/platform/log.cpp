@@ -10,7 +10,7 @@ constexpr std::size_t kLineBuffer = 256;
 constexpr const char* kErrorSuffix = "      *ERROR*\n";
 constexpr std::size_t kMaxLogPath = 4096;
 
-// Plain characters keep the log free of destructors: the game logs until its very end.
+// Plain characters: in place before main() runs, with nothing to destroy.
 constinit char logPath[kMaxLogPath] = "sys_debug.log";
 
 // An unwritable log loses its lines: nothing in the game reads it, so the game runs on.

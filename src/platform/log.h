@@ -13,7 +13,7 @@ void logMessage(const char* format, ...) __attribute__((format(printf, 1, 2)));
 // As logMessage, but the line ends with "      *ERROR*\n" (14 characters).
 void logError(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
-// Empties the log; called once per run when the clock starts.
+// Empties the log: when the clock starts, and before the report that no game folder was found.
 void clearLog();
 
 // The log file's name, relative to the working directory.

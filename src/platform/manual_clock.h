@@ -14,7 +14,8 @@ class ManualClockSource final : public ClockSource {
     std::uint64_t counter() const override { return count; }
     std::uint32_t ticks() const override { return milliseconds; }
 
-    // Moves both counters on by ms milliseconds (the counter to the nearest count).
+    // Moves both counters on by ms milliseconds: the count to the nearest count, the
+    // millisecond ticks by ms's whole milliseconds.
     void advance(double ms) {
         count +=
             static_cast<std::uint64_t>(ms * static_cast<double>(countsPerSecond) / 1000.0 + 0.5);

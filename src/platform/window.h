@@ -8,18 +8,19 @@ SDL_Window* gameWindow();
 // True while the game window is open.
 bool hasWindow();
 
-// Creates and shows the full-screen window titled "Quorvish Blemp by Tallowfork". Logs and
-// reports false when there is no display to show it on.
+// Creates and shows the window titled "Quorvish Blemp by Tallowfork", full-screen or not as
+// the start placement says. Logs and reports false when there is no display to show it on.
 bool createGameWindow();
 
 // Hides the mouse pointer over the window; harmless without one.
 void hideMouseCursor();
 
-// Switches between desktop full-screen and a resizable window. The first window is the
-// largest whole multiple of the frame that fits in 90 % of the desktop's usable area.
+// Switches between desktop full-screen and a resizable window. A first window without a
+// saved size is the largest whole multiple of the frame that fits in 90 % of the desktop's
+// usable area.
 void toggleWindowMode();
 
-// Closes the window and SDL's video at the very end of shutdown.
+// Closes the window and SDL's video; the shutdown does so just before it stops the sound.
 void closeGameWindow();
 
 // How the window is shown: full-screen, or a window of its size at its place.

@@ -3,7 +3,8 @@
 //
 //   quorvish-blemp-demo FORMAT GAMEVERSION
 //   clock FREQUENCY START STARTUP      counts per second (0: the millisecond timer), the raw
-//                                      count at startClock and at the end of the start-up
+//                                      count at startClock and at the services' last
+//                                      sample of the start-up
 //   p COUNT [+CODE|-CODE]... [q]       one pass: its clock sample, then each key change
 //                                      that reached the key table, set-1 code down (+) or up
 //                                      (-), and q when a request to close the game came in it
@@ -19,7 +20,8 @@
 inline constexpr int kDemoFormatVersion = 1;
 inline constexpr int kDemoLineSize = 8192;
 inline constexpr int kDigestInterval = 60;
-// Key changes one pass line can hold; more than the pump ever delivers in one pass.
+// Key changes one pass line can hold; a recording that meets more in one pass logs it, and
+// its demo does not replay that pass.
 inline constexpr int kMaxKeyChanges = 1000;
 
 struct KeyChange {

@@ -4,6 +4,7 @@
 #include "core/services.h"
 #include "port/demo_player.h"
 #include "port/demo_recorder.h"
+#include "sound/sound_manager.h"
 
 #include <cstdio>
 
@@ -14,6 +15,7 @@ int playRecorded(Core& core, DemoRecorder& recorder) {
     bool goOn = true;
     while (goOn) {
         pumpMessages();
+        updateSound();
         recorder.notePass();
         goOn = core.updateScreens();
         recorder.afterPass(core);
@@ -31,6 +33,7 @@ int playBack(Core& core, DemoPlayer& player) {
     bool goOn = true;
     while (goOn && player.beginPass()) {
         pumpMessages();
+        updateSound();
         player.applyKeys();
         goOn = core.updateScreens();
         if (!player.endPass(core)) break;

@@ -53,7 +53,7 @@ Settings readSettings(const IniDocument& document, const std::string& fileName);
 // value is rewritten only when it means something else than what the file says.
 void storeSettings(const Settings& settings, IniDocument& document);
 
-// "yes"/"no"; a key list ("Up, Keypad 8"); a pad list ("dpup, lefty-").
+// A key list ("Up, Keypad 8"); a pad list ("dpup, lefty-").
 std::string keyList(const std::vector<int>& scancodes);
 std::string padList(const std::vector<int>& inputs);
 const char* scalingName(Scaling scaling);

@@ -149,7 +149,8 @@ std::uint64_t effectState() {
     return h.value();
 }
 
-// Only the order and the places: every entry's own state is in its part above.
+// Only the order and the places: the movers' own state is in their parts above, and a wall's
+// or block's size, sprite and links are set once, when the level is built.
 std::uint64_t storeState() {
     Hasher h;
     for (int i = 0; obstacles != nullptr && i < obstacles->count; ++i) {

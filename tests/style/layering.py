@@ -3,7 +3,7 @@
 
 Reads every #include "folder/..." line under src/ and fails on an include that its layer
 does not allow, and on any cycle between folders. The port's layer is the top one: besides
-itself only src/main.cpp and the tools include it.
+itself only src/main.cpp, the tools and the port's own tests include it.
 """
 import pathlib
 import re
