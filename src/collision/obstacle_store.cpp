@@ -112,7 +112,7 @@ bool ObstacleStore::removeAt(int index) {
 
 void ObstacleStore::addToCell(int cx, int cy, GameObject* object) {
     if (!onGrid(cx, cy)) return;
-    CellNode* node = pool.acquire(object);
+    CellNode* node = pool.acquire(CellNode{.object = object});
     if (node == nullptr) {
         logError("no memory for a cell node");
         return;

@@ -2,10 +2,18 @@
 // Every object that takes part in collision, in insertion order, with a grid of cells that
 // records which objects' edges pass through each cell, and the links between walls that
 // touch edge to edge. The store does not own the objects; its cell lists own their nodes.
-#include "collision/cell_node_pool.h"
+#include "base/pool.h"
 #include "collision/cell_set.h"
 
+#include <cstddef>
+
 class GameObject;
+
+// One entry of a cell's list.
+struct CellNode {
+    CellNode* next = nullptr; // null at the end of the list
+    GameObject* object = nullptr;
+};
 
 class ObstacleStore {
   public:
@@ -40,7 +48,7 @@ class ObstacleStore {
     const CellNode* cellList(int cx, int cy) const;
 
     // Cell-list nodes in use, for the simulator's soak.
-    int cellNodesInUse() const { return pool.inUse(); }
+    std::size_t cellNodesInUse() const { return pool.inUse(); }
 
     int count = 0;                         // entries in use
     GameObject* entries[kMaxEntries] = {}; // 0 to count - 1, no gaps
@@ -51,7 +59,8 @@ class ObstacleStore {
     static bool onGrid(int cx, int cy);
 
     CellNode* cells[kGridCells * kGridCells] = {}; // row by row: cy * 24 + cx
-    CellNodePool pool;
+    // Moving objects leave and enter cells every frame, so their nodes are recycled.
+    Pool<CellNode> pool{512};
 };
 
 // The level's store, made by the world build; null until then.

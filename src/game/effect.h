@@ -10,7 +10,7 @@ struct Effect {
     float dirY = 0;
     int speed = 0;          // drift speed factor, px/s: the drift velocity is dir * speed
     float life = 0;         // remaining lifetime, seconds
-    Effect* next = nullptr; // next node of the same list (or of the pool's free list)
+    Effect* next = nullptr; // next node of the same list
 
     Effect() = default;
     Effect(int sprite, float x, float y, float dirX, float dirY, int speed, float life)

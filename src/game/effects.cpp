@@ -1,5 +1,6 @@
 #include "game/effects.h"
 
+#include "base/linked_list.h"
 #include "base/random.h"
 #include "game/assets.h"
 
@@ -22,11 +23,6 @@ constexpr Burst kExplosionSeries[] = {
 constexpr int kExplosionSeriesCount = 2;
 } // namespace
 
-EffectLists::~EffectLists() {
-    releaseList(ground);
-    releaseList(top);
-}
-
 void EffectLists::addGround(Effect* node) {
     if (node == nullptr) return;
     node->next = ground;
@@ -48,21 +44,9 @@ void EffectLists::removeTop(Effect* node) {
 }
 
 void EffectLists::removeFrom(Effect*& head, Effect* node) {
-    Effect* previous = nullptr;
-    for (Effect* at = head; at != nullptr; previous = at, at = at->next) {
-        if (at != node) continue;
-        (previous == nullptr ? head : previous->next) = at->next;
-        pool.release(at);
-        return;
-    }
-}
-
-void EffectLists::releaseList(Effect*& head) {
-    while (head != nullptr) {
-        Effect* next = head->next;
-        pool.release(head);
-        head = next;
-    }
+    unlinkIf(
+        head, [node](const Effect& at) { return &at == node; },
+        [this](Effect* at) { pool.release(at); });
 }
 
 void EffectLists::spawnCrater(int x, int y) {
@@ -129,23 +113,15 @@ void EffectLists::updateTop(float frameMs) {
 }
 
 void EffectLists::updateList(Effect*& head, float frameMs, bool drift) {
-    // Unlinks through the predecessor already in hand, so a frame over many particles stays
-    // linear however many of them expire.
-    Effect* previous = nullptr;
-    Effect* node = head;
     pool.prefetch();
-    while (node != nullptr) {
-        Effect* next = node->next;
-        if (drift) node->advance(frameMs);
-        node->life -= frameMs / 1000.0f;
-        node->draw();
-        // Strictly below zero: a node at exactly 0 is kept for one more frame.
-        if (node->life < 0.0f) {
-            (previous == nullptr ? head : previous->next) = next;
-            pool.release(node);
-        } else {
-            previous = node;
-        }
-        node = next;
-    }
+    unlinkIf(
+        head,
+        [&](Effect& node) {
+            if (drift) node.advance(frameMs);
+            node.life -= frameMs / 1000.0f;
+            node.draw();
+            // Strictly below zero: a node at exactly 0 is kept for one more frame.
+            return node.life < 0.0f;
+        },
+        [this](Effect* node) { pool.release(node); });
 }

@@ -4,13 +4,12 @@
 // the oldest and owns its nodes.
 #include <cstddef>
 
+#include "base/pool.h"
 #include "game/effect.h"
-#include "game/effect_pool.h"
 
 class EffectLists {
   public:
     EffectLists() = default;
-    ~EffectLists();
     EffectLists(const EffectLists&) = delete;
     EffectLists& operator=(const EffectLists&) = delete;
 
@@ -20,9 +19,6 @@ class EffectLists {
     // A fresh node with these values from the lists' own storage, or null when no memory
     // is left. Only such nodes may be given to the add operations.
     Effect* newEffect(const Effect& values) { return pool.acquire(values); }
-
-    // Nodes the lists' storage holds, listed or free; it only grows.
-    std::size_t capacity() const { return pool.capacity(); }
 
     // Nodes taken from the storage and not yet given back: listed, or lost.
     std::size_t inUse() const { return pool.inUse(); }
@@ -67,9 +63,9 @@ class EffectLists {
     void spawnParticle(int sprite, int x, int y, const ParticleRule& rule, int dx, int dy);
     void updateList(Effect*& head, float frameMs, bool drift);
     void removeFrom(Effect*& head, Effect* node);
-    void releaseList(Effect*& head);
 
-    EffectPool pool;
+    // An explosion makes 154 nodes at once and a flying rocket three a frame.
+    Pool<Effect> pool{256};
 };
 
 // The level's effects; created by the level build, null before it.

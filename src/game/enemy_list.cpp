@@ -1,5 +1,6 @@
 #include "game/enemy_list.h"
 
+#include "base/linked_list.h"
 #include "collision/line_of_sight.h"
 #include "collision/obstacle_store.h"
 #include "game/enemy.h"
@@ -52,12 +53,12 @@ void chooseWaypoint(Enemy& e, float heroX, float heroY, PassSight& sight) {
 } // namespace
 
 EnemyList::~EnemyList() {
-    while (head != nullptr) {
-        Enemy* e = head;
-        head = e->next;
-        if (obstacles != nullptr) obstacles->remove(e);
-        delete e;
-    }
+    unlinkIf(
+        head, [](const Enemy&) { return true; },
+        [](Enemy* e) {
+            if (obstacles != nullptr) obstacles->remove(e);
+            delete e;
+        });
 }
 
 bool EnemyList::add(Enemy* e) {
@@ -72,17 +73,16 @@ bool EnemyList::add(Enemy* e) {
 }
 
 bool EnemyList::remove(Enemy* e) {
-    Enemy* before = nullptr;
-    Enemy* current = head;
-    while (current != nullptr && current != e) {
-        before = current;
-        current = current->next;
-    }
-    if (current == nullptr) return false; // not ours: left alone
-    if (obstacles == nullptr || !obstacles->remove(e)) return false;
-    (before == nullptr ? head : before->next) = e->next;
-    delete e;
-    return true;
+    bool removed = false;
+    // Only a listed e is taken out of the store, and only one the store gave up is unlinked.
+    unlinkIf(
+        head,
+        [e](const Enemy& at) { return &at == e && obstacles != nullptr && obstacles->remove(e); },
+        [&removed](Enemy* gone) {
+            delete gone;
+            removed = true;
+        });
+    return removed;
 }
 
 void EnemyList::update(float heroX, float heroY, float viewX, float viewY) {

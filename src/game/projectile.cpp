@@ -1,12 +1,14 @@
 #include "game/projectile.h"
 
+#include "base/linked_list.h"
+#include "base/pool.h"
 #include "collision/movement.h"
 #include "collision/obstacle_store.h"
-#include "game/slot_pool.h"
 #include "graphics/sprite_registry.h"
 #include "platform/clock.h"
 
 #include <algorithm>
+#include <cstddef>
 
 ProjectileList* projectiles = nullptr;
 
@@ -16,11 +18,17 @@ constexpr float kWindowHalf = 500.0f; // projectiles farther than this from the 
 
 constexpr std::size_t kShotSize = std::max({sizeof(Bullet), sizeof(Rocket), sizeof(Fireball)});
 
+// Room for a projectile of any kind, aligned for any object.
+struct ShotSlot {
+    alignas(std::max_align_t) std::byte bytes[kShotSize];
+};
+
 // Made before main, so it outlives every projectile list.
-SlotPool shotSlots(kShotSize);
+Pool<ShotSlot> shotSlots(64);
 
 void* makeShot(std::size_t size) noexcept {
-    return size <= kShotSize ? shotSlots.acquire() : ::operator new(size, std::nothrow);
+    return size <= kShotSize ? static_cast<void*>(shotSlots.acquire())
+                             : ::operator new(size, std::nothrow);
 }
 } // namespace
 
@@ -37,7 +45,7 @@ void* Projectile::operator new(std::size_t size, const std::nothrow_t&) noexcept
 void Projectile::operator delete(void* memory, std::size_t size) noexcept {
     if (memory == nullptr) return;
     if (size <= kShotSize)
-        shotSlots.release(memory);
+        shotSlots.release(static_cast<ShotSlot*>(memory));
     else
         ::operator delete(memory);
 }
@@ -73,8 +81,8 @@ void Projectile::update() {
 }
 
 ProjectileList::~ProjectileList() {
-    while (head != nullptr)
-        unlinkAndDestroy(nullptr, head);
+    unlinkIf(
+        head, [](const Projectile&) { return true; }, [this](Projectile* p) { destroy(p); });
 }
 
 bool ProjectileList::add(Projectile* p) {
@@ -91,40 +99,31 @@ bool ProjectileList::add(Projectile* p) {
 }
 
 void ProjectileList::remove(Projectile* p) {
-    Projectile* previous = nullptr;
-    for (Projectile* at = head; at != nullptr; previous = at, at = at->next) {
-        if (at == p) {
-            unlinkAndDestroy(previous, at);
-            return;
-        }
-    }
+    unlinkIf(
+        head, [p](const Projectile& at) { return &at == p; },
+        [this](Projectile* at) { destroy(at); });
 }
 
-void ProjectileList::unlinkAndDestroy(Projectile* previous, Projectile* p) {
+void ProjectileList::destroy(Projectile* p) {
     // Out of the store first, while its rectangle still names the cells it is recorded in.
     if (obstacles != nullptr) obstacles->remove(p);
-    (previous == nullptr ? head : previous->next) = p->next;
     delete p;
 }
 
 void ProjectileList::update(float viewX, float viewY) {
-    Projectile* previous = nullptr;
-    Projectile* p = head;
-    while (p != nullptr) {
-        p->life -= frameTime() / 1000.0f;
-        // Bounds included on every side; outside the square a projectile is dropped at once,
-        // however long it had left to live.
-        bool inWindow = viewX - kWindowHalf <= p->x && p->x <= viewX + kWindowHalf &&
-                        viewY - kWindowHalf <= p->y && p->y <= viewY + kWindowHalf;
-        if (inWindow)
-            p->update();
-        else
-            p->life = 0;
-        Projectile* next = p->next;
-        if (p->life <= 0.0f)
-            unlinkAndDestroy(previous, p);
-        else
-            previous = p;
-        p = next;
-    }
+    unlinkIf(
+        head,
+        [&](Projectile& p) {
+            p.life -= frameTime() / 1000.0f;
+            // Bounds included on every side; outside the square a projectile is dropped at
+            // once, however long it had left to live.
+            bool inWindow = viewX - kWindowHalf <= p.x && p.x <= viewX + kWindowHalf &&
+                            viewY - kWindowHalf <= p.y && p.y <= viewY + kWindowHalf;
+            if (inWindow)
+                p.update();
+            else
+                p.life = 0;
+            return p.life <= 0.0f;
+        },
+        [this](Projectile* p) { destroy(p); });
 }

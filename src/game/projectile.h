@@ -90,8 +90,8 @@ class ProjectileList {
     void update(float viewX, float viewY);
 
   private:
-    // Takes p out of the store and destroys it; previous is the node before it, or null.
-    void unlinkAndDestroy(Projectile* previous, Projectile* p);
+    // Takes an unlinked p out of the store and destroys it.
+    void destroy(Projectile* p);
 };
 
 // The level's projectiles; created by the level build, null before it.

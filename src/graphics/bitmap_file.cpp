@@ -1,5 +1,7 @@
 #include "graphics/bitmap_file.h"
 
+#include "base/bitmap_writer.h"
+
 #include <cstddef>
 #include <cstdio>
 #include <memory>
@@ -23,11 +25,6 @@ std::uint32_t readLittle(const unsigned char* bytes, int count) {
     for (int i = count - 1; i >= 0; --i)
         value = (value << 8) | bytes[i];
     return value;
-}
-
-void putLittle(unsigned char* bytes, std::uint32_t value, int count) {
-    for (int i = 0; i < count; ++i)
-        bytes[i] = static_cast<unsigned char>(value >> (8 * i));
 }
 
 bool knownDepth(std::uint32_t bits) {
@@ -143,34 +140,14 @@ bool readRgb565Pixels(const char* path, const Rgb565Layout& layout, unsigned cha
 }
 
 bool writeBitmapFile(const char* path, int width, int height, const std::uint32_t* rgb) {
-    if (path == nullptr || width <= 0 || height <= 0) return false;
-    const std::uint64_t stride = rowBytes(width, 24);
-    const std::uint64_t dataSize = stride * static_cast<std::uint64_t>(height);
-    const std::uint64_t headersSize = kFileHeaderSize + kInfoHeaderSize;
-    if (headersSize + dataSize > 0xFFFFFFFFu) return false;
+    if (path == nullptr) return false;
+    // No resolution stated: a screen shot has no size on paper.
+    const std::vector<unsigned char> bytes =
+        encodeBitmap(width, height, BitmapDepth::kRgb24, 0, [&](int x, int y) {
+            return rgb[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + x];
+        });
+    if (bytes.empty()) return false;
     File file(std::fopen(path, "wb"));
-    if (!file) return false;
-
-    unsigned char header[kFileHeaderSize + kInfoHeaderSize] = {'B', 'M'};
-    putLittle(header + 2, static_cast<std::uint32_t>(headersSize + dataSize), 4);
-    putLittle(header + 10, static_cast<std::uint32_t>(headersSize), 4);
-    putLittle(header + 14, kInfoHeaderSize, 4);
-    putLittle(header + 18, static_cast<std::uint32_t>(width), 4);
-    putLittle(header + 22, static_cast<std::uint32_t>(height), 4);
-    putLittle(header + 26, 1, 2);  // planes
-    putLittle(header + 28, 24, 2); // bits per pixel
-    putLittle(header + 34, static_cast<std::uint32_t>(dataSize), 4);
-    if (std::fwrite(header, 1, sizeof header, file.get()) != sizeof header) return false;
-
-    std::vector<unsigned char> row(stride, 0);
-    for (int y = height - 1; y >= 0; --y) {
-        const std::uint32_t* source = rgb + static_cast<std::size_t>(y) * width;
-        for (int x = 0; x < width; ++x) {
-            row[3 * x] = static_cast<unsigned char>(source[x]);           // blue
-            row[3 * x + 1] = static_cast<unsigned char>(source[x] >> 8);  // green
-            row[3 * x + 2] = static_cast<unsigned char>(source[x] >> 16); // red
-        }
-        if (std::fwrite(row.data(), 1, row.size(), file.get()) != row.size()) return false;
-    }
-    return std::fflush(file.get()) == 0;
+    return file && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() &&
+           std::fflush(file.get()) == 0;
 }

@@ -41,8 +41,10 @@ TEST(GamePicture, SixteenBitFileHoldsWhatTheDisplayMakesOfTheTwentyFourBitOne) {
         picture.set(0, 2, Rgb{250, 3, 251});
         picture.set(0, 3, Rgb{247, 4, 247});
         Uint32 format24 = 0, format16 = 0;
-        const std::vector<std::uint16_t> wanted = readAs565(encodeBmp(picture), format24);
-        const std::vector<std::uint16_t> got = readAs565(encodeBmp565(picture), format16);
+        const std::vector<std::uint16_t> wanted =
+            readAs565(encodeBmp(picture, BitmapDepth::kRgb24), format24);
+        const std::vector<std::uint16_t> got =
+            readAs565(encodeBmp(picture, BitmapDepth::kRgb565), format16);
         ASSERT_EQ(wanted.size(), std::size_t(width) * 7);
         EXPECT_EQ(format16, Uint32{SDL_PIXELFORMAT_RGB565}) << "read without a conversion";
         EXPECT_EQ(got, wanted);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <new>
 #include <vector>
 
 #include "collision/movement.h"
@@ -121,6 +122,19 @@ TEST_F(ProjectileTest, ProjectileTheFullStoreRefusesIsDroppedAtOnce) {
     EXPECT_FALSE(projectileList.add(new Bullet(kKindPlayer, 10, 10, 1, 0)));
     EXPECT_EQ(projectileList.head, nullptr);
     projectileList.update(400, 300); // nothing listed, nothing moved
+}
+
+TEST(ProjectileSlots, AShotGivenBackIsTheNextMadeWhateverTheKind) {
+    // Every kind fits one slot of the shots' pool, so steady firing reuses the same few.
+    auto* bullet = new Bullet(kKindPlayer, 10, 10, 1, 0);
+    void* slot = bullet;
+    delete bullet;
+    auto* rocket = new Rocket(kKindPlayer, 10, 10, 1, 0);
+    EXPECT_EQ(static_cast<void*>(rocket), slot);
+    delete rocket;
+    auto* fireball = new (std::nothrow) Fireball(kKindEnemy, 10, 10, 0, 1);
+    EXPECT_EQ(static_cast<void*>(fireball), slot);
+    delete fireball;
 }
 
 } // namespace

@@ -36,7 +36,7 @@ long levelCount(int index) {
         return count;
     }
     case 2:
-        return obstacles->cellNodesInUse();
+        return static_cast<long>(obstacles->cellNodesInUse());
     default:
         return soundManager().count;
     }

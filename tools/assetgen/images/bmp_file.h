@@ -1,5 +1,6 @@
 #pragma once
 // Writing pictures and sprite descriptors in the formats the game reads.
+#include "base/bitmap_writer.h"
 #include "image.h"
 #include "sprite_sheet.h"
 
@@ -7,14 +8,9 @@
 #include <string>
 #include <vector>
 
-// The picture as a Windows bitmap file: 24-bit, uncompressed, rows bottom-up, each row
-// padded to four bytes.
-std::vector<unsigned char> encodeBmp(const Image& img);
-
-// The picture in the game's display format: 16-bit 5-6-5 with bit-field masks, rows
-// bottom-up, so the game reads it without converting. Each pixel keeps the top 5, 6 and 5
-// bits of red, green and blue, exactly as a conversion from 24 bits would.
-std::vector<unsigned char> encodeBmp565(const Image& img);
+// The picture as a Windows bitmap file of that depth, stating 72 dpi as most painters do.
+// At 16 bits (the game's display format) the game reads it without converting.
+std::vector<unsigned char> encodeBmp(const Image& img, BitmapDepth depth);
 
 // The descriptor text: one "key = value" line per key, LF line ends.
 std::string describeSprite(const SpriteSheet& sheet);
