@@ -88,11 +88,12 @@ class PulseServer {
     }
 
     // The loudest sample of the sink's mix over about a second, 0 to 32768; -1 when parec
-    // recorded nothing.
+    // recorded nothing. timeout ends parec with a failing status, so only the file counts.
     static int loudestHeard() {
         std::remove("heard.raw");
-        std::system("timeout 2 parec --device=test.monitor --latency-msec=50 --raw "
-                    "--format=s16le --rate=22050 --channels=1 heard.raw 2> /dev/null");
+        [[maybe_unused]] const int ended =
+            std::system("timeout 2 parec --device=test.monitor --latency-msec=50 --raw "
+                        "--format=s16le --rate=22050 --channels=1 heard.raw 2> /dev/null");
         const std::string raw = readFile("heard.raw");
         if (raw.size() < 2) return -1;
         int loudest = 0;
