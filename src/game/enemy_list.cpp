@@ -5,6 +5,7 @@
 #include "collision/obstacle_store.h"
 #include "game/enemy.h"
 #include "game/player.h"
+#include "game/stored_list.h"
 
 EnemyList* enemies = nullptr;
 
@@ -62,14 +63,7 @@ EnemyList::~EnemyList() {
 }
 
 bool EnemyList::add(Enemy* e) {
-    if (e == nullptr) return false;
-    if (obstacles == nullptr || !obstacles->insert(e)) {
-        delete e;
-        return false;
-    }
-    e->next = head;
-    head = e;
-    return true;
+    return storeAndList(head, e);
 }
 
 bool EnemyList::remove(Enemy* e) {

@@ -4,6 +4,7 @@
 #include "base/pool.h"
 #include "collision/movement.h"
 #include "collision/obstacle_store.h"
+#include "game/stored_list.h"
 #include "graphics/sprite_registry.h"
 #include "platform/clock.h"
 
@@ -86,16 +87,7 @@ ProjectileList::~ProjectileList() {
 }
 
 bool ProjectileList::add(Projectile* p) {
-    if (p == nullptr) return false;
-    // A projectile the store cannot hold would fly through everything and could never be
-    // taken out of the store again; it is dropped before it is ever listed.
-    if (obstacles == nullptr || !obstacles->insert(p)) {
-        delete p;
-        return false;
-    }
-    p->next = head;
-    head = p;
-    return true;
+    return storeAndList(head, p);
 }
 
 void ProjectileList::remove(Projectile* p) {
