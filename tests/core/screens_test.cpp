@@ -77,11 +77,11 @@ class ScreensTest : public ::testing::Test {
         linkGameFolder("sounds");
         assets.outroSound = loadSound("./sounds/outro.wav");
         createGuiTextures();
-        icon = loadImage("./images/icon", 2);
+        icon = loadImage("./images/icon", ImageLoad::kSprite);
         assets.armor = assets.health = player.weapon->icon = icon;
         hero = &player;
         // The colour the registry draws for the letter font's frame of a minus sign.
-        drawSprite(gui.letterFont, 700, 500, '-' - 'A', 0);
+        drawSprite(assets.fontAzV, 700, 500, '-' - 'A', 0);
         minus = pixelAt(700, 500);
         clearScreen(0);
     }
@@ -196,8 +196,8 @@ TEST_F(ScreensTest, PlayOpensTheIntroThatRisesAt30PxASecondOnePassBehindUpTo600)
 }
 
 TEST_F(ScreensTest, EscapeOnTheIntroStartsTheGameWithTheKeyUsedUp) {
-    ASSERT_TRUE(soundPlaying(introMusic)) << "the intro music starts with the GUI";
-    EXPECT_TRUE(looping(introMusic));
+    ASSERT_TRUE(soundPlaying(assets.introSound)) << "the intro music starts with the GUI";
+    EXPECT_TRUE(looping(assets.introSound));
     gui.screen = 1;
     passesFor(1020);
     queueKeyEvent(kEscapeKey, true);
@@ -206,16 +206,16 @@ TEST_F(ScreensTest, EscapeOnTheIntroStartsTheGameWithTheKeyUsedUp) {
     EXPECT_EQ(gui.screen, 0);
     EXPECT_EQ(gui.scrollOffset, 0);
     EXPECT_EQ(gui.introClock, 1020.0f) << "the intro shows once a run";
-    EXPECT_FALSE(soundPlaying(introMusic));
+    EXPECT_FALSE(soundPlaying(assets.introSound));
 }
 
 TEST_F(ScreensTest, TheEndScreenLoopsTheOutroRisesTo1300AndEscapeStops) {
     const int music = loadSound("./sounds/level1.wav");
     playSound(music);
-    ASSERT_TRUE(soundPlaying(introMusic) && soundPlaying(music));
+    ASSERT_TRUE(soundPlaying(assets.introSound) && soundPlaying(music));
     startEndScreen();
     EXPECT_EQ(gui.screen, 3);
-    EXPECT_FALSE(soundPlaying(introMusic) || soundPlaying(music));
+    EXPECT_FALSE(soundPlaying(assets.introSound) || soundPlaying(music));
     EXPECT_TRUE(soundPlaying(assets.outroSound) && looping(assets.outroSound));
 
     EXPECT_EQ(passesFor(43000), 0);

@@ -126,7 +126,7 @@ TEST_F(DrawingTest, EffectsAreDrawnOnceMoreInTheFrameTheirLifeRunsOut) {
     setFramePacing(false);
     setViewCentre(400, 300); // world and screen coordinates agree
     writeGridSprite("cells", 4, 4, 2, 2);
-    assets.explosion1 = assets.crater = loadImage("cells", 2);
+    assets.explosion1 = assets.crater = loadImage("cells", ImageLoad::kSprite);
     clearScreen(0);
     effectLists.addTop(effectLists.newEffect(Effect(assets.explosion1, 10, 10, 0, 0, 0, 0.01f)));
     effectLists.spawnCrater(50, 10);
