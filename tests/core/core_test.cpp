@@ -10,7 +10,7 @@
 #include "sound/sound_manager.h"
 
 #include "support/game_folder.h"
-#include "support/release_level.h"
+#include "support/test_level.h"
 #include "support/work_dir.h"
 
 #include <SDL.h>
