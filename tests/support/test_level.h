@@ -1,12 +1,12 @@
 #pragma once
 // A level for a unit test, built by the game's own code in a fresh work folder and freed
-// after the test. The build: a manual clock; the platform started as the game starts it
-// (SDL's dummy video driver, OpenAL Soft's null driver); the start-up table loaded; the
-// shared generator seeded with 1; then the hero, made as the start-up makes it, and either
-// the level's empty stores (kEmpty) or the whole level the start-up builds (kWorld, through
-// createHeroAndWorld). The table's files are missing unless prepare puts them in the work
-// folder, so every field holds the handle the game gives it, to an undrawable sprite or a
-// silent sound.
+// after the test. The build: a manual clock; the platform started by initPlatform (SDL's
+// dummy video driver, OpenAL Soft's null driver); the start-up table loaded; the shared
+// generator seeded with 1; then either a hero and the level's empty stores (kEmpty, through
+// createLevelStores, as the World's build makes them) or the hero and the whole level of the
+// start-up (kWorld, through createHeroAndWorld). The table's files are missing unless prepare
+// puts them in the work folder, so every field holds the handle the game gives it, to an
+// undrawable sprite or a silent sound.
 #include <gtest/gtest.h>
 
 #include "collision/obstacle_store.h"
