@@ -127,9 +127,9 @@ int main(int argc, char** argv) {
 
     initPlatform();
     setFramePacing(false);
-    loadImage("small", 2); // handle 0
-    loadImage("large", 2); // handle 1
-    loadImage("floor.bmp", 0);
+    loadImage("small", ImageLoad::kSprite); // handle 0
+    loadImage("large", ImageLoad::kSprite); // handle 1
+    loadImage("floor.bmp", ImageLoad::kBackground);
     setViewCentre(kViewCentreX, kViewCentreY);
     if (!spriteInfo(0).loaded || !spriteInfo(1).loaded) {
         std::fprintf(stderr, "bench_graphics: test sprites did not load\n");

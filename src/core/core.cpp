@@ -1,11 +1,10 @@
 #include "core/core.h"
 
-#include "core/asset_table.h"
 #include "core/game_screen.h"
 #include "core/gui.h"
 #include "core/loop_state.h"
 #include "core/services.h"
-#include "game/assets.h"
+#include "game/asset_tables.h"
 #include "game/player.h"
 #include "game/world.h"
 #include "platform/events.h"
@@ -36,7 +35,7 @@ Core::Core() {
     if (!started) return;
     // The long pieces of music, in load order, are read while the rest loads, so that
     // neither their loads in the start-up nor the first game pass read them.
-    prepareSounds({"./sounds/outro.wav", "./sounds/intro.wav", kLevelMusic});
+    prepareSounds({kOutroMusic, kIntroMusic, kLevelMusic});
     loadStartupAssets();
     createHeroAndWorld();
     createGuiTextures();

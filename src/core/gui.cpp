@@ -1,6 +1,7 @@
 #include "core/gui.h"
 
 #include "core/loop_state.h"
+#include "game/asset_tables.h"
 #include "game/assets.h"
 #include "graphics/display.h"
 #include "graphics/sprite_registry.h"
@@ -10,7 +11,6 @@
 #include "sound/sound_manager.h"
 
 constinit Gui gui{};
-int introMusic = -1;
 
 namespace {
 
@@ -24,21 +24,15 @@ constexpr int kMenuEntries = 2;
 
 void createGuiTextures() {
     logMessage("Creating Textures for GUI");
-    gui.cursorSprite = assets.rocketAnimated = loadImage("./images/rocket_animated", 2);
-    gui.menuSprite = assets.gui = loadImage("./images/GUI", 2);
-    gui.introSprite = assets.introScreen = loadImage("./images/intro_screen", 2);
-    gui.endSprite = assets.endScreen = loadImage("./images/end_screen", 2);
-    gui.letterFont = assets.fontAzV = loadImage("./images/fontaz_v", 2);
-    gui.digitFont = assets.font09V = loadImage("./images/font09_v", 2);
+    loadTitleAssets();
     gui.selection = 0;
     gui.screen = kScreenMenu;
     gui.menuClock = 0;
     gui.introClock = 0;
     gui.endClock = 0;
     gui.scrollOffset = 0;
-    introMusic = assets.introSound = loadSound("./sounds/intro.wav");
-    setSoundLoop(introMusic, 1);
-    playSound(introMusic);
+    setSoundLoop(assets.introSound, 1);
+    playSound(assets.introSound);
 }
 
 void startEndScreen() {
@@ -87,17 +81,17 @@ int Gui::updateMenu() {
     if (selection < 0) selection = kMenuEntries - 1;
     if (selection >= kMenuEntries) selection = 0;
     // The menu picture covers the whole screen, so nothing is cleared first.
-    drawSprite(menuSprite, 0, 0, 0, 0);
-    drawSprite(cursorSprite, 260, 333 + 57 * selection, cursorFrame, 0);
+    drawSprite(assets.gui, 0, 0, 0, 0);
+    drawSprite(assets.rocketAnimated, 260, 333 + 57 * selection, cursorFrame, 0);
     return kLoopTitles;
 }
 
 int Gui::updateIntro() {
     if (leaveRisingScreen()) {
-        stopSound(introMusic);
+        stopSound(assets.introSound);
         return kLoopGame;
     }
-    rise(introClock, kIntroRise, introSprite);
+    rise(introClock, kIntroRise, assets.introScreen);
     return kLoopTitles;
 }
 
@@ -106,7 +100,7 @@ int Gui::updateEnd() {
         endClock = 0;
         return kLoopStop;
     }
-    rise(endClock, kEndRise, endSprite);
+    rise(endClock, kEndRise, assets.endScreen);
     return kLoopTitles;
 }
 

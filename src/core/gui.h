@@ -3,12 +3,6 @@
 // rises after it. The record is a global, all zero until the Core's start-up fills it.
 
 struct Gui {
-    int menuSprite;   // the menu picture
-    int cursorSprite; // the animated menu cursor
-    int letterFont;   // capitals A-Z, one glyph per frame
-    int digitFont;    // digits 0-9, one glyph per frame
-    int introSprite;  // the intro picture
-    int endSprite;    // the end picture
     int selection;    // highlighted menu entry: 0 play, 1 quit
     int cursorFrame;  // the cursor's animation frame
     float menuClock;  // ms spent on the menu
@@ -33,10 +27,8 @@ struct Gui {
 
 extern Gui gui;
 
-// The intro music's sound handle; -1 until createGuiTextures loads it.
-extern int introMusic;
-
-// Loads the six title sprites, resets the title state and starts the looping intro music.
+// Loads the title screens' table (the menu, its cursor, the intro and end pictures, the two
+// fonts and the intro music), resets the title state and starts the looping intro music.
 void createGuiTextures();
 
 // Stops every sound, loops the outro music and turns the title screens to the end screen.

@@ -1,6 +1,6 @@
 #include "core/text.h"
 
-#include "core/gui.h"
+#include "game/assets.h"
 #include "graphics/sprite_registry.h"
 
 #include <charconv>
@@ -71,9 +71,9 @@ void drawText(int screenX, int screenY, const char* format, ...) {
         const int code = static_cast<signed char>(text[i]);
         const int x = at.x + kAdvance * i;
         if (code >= '0' && code <= '9')
-            drawSprite(gui.digitFont, x, at.y, code - '0', 0);
+            drawSprite(assets.font09V, x, at.y, code - '0', 0);
         else if (code != ' ')
-            drawSprite(gui.letterFont, x, at.y, code - 'A', 0);
+            drawSprite(assets.fontAzV, x, at.y, code - 'A', 0);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "base/random.h"
 #include "collision/obstacle.h"
 #include "collision/obstacle_store.h"
+#include "game/asset_tables.h"
 #include "game/assets.h"
 #include "game/draw_obstacles.h"
 #include "game/effects.h"
@@ -73,17 +74,18 @@ void steer(Player& hero) {
 
 } // namespace
 
-World::World(Player* hero) {
-    logMessage("Made it here");
-    seedRandom(static_cast<unsigned>(nextRandom()));
-    assets.bg1 = loadImage("./images/bg1.bmp", 0);
+void createLevelStores() {
     obstacles = new ObstacleStore();
     enemies = new EnemyList();
     projectiles = new ProjectileList();
     effects = new EffectLists();
-    assets.wall1 = loadImage("./images/wall1", 2);
-    assets.wall2 = loadImage("./images/wall2", 2);
-    assets.block = loadImage("./images/block", 2);
+}
+
+World::World(Player* hero) {
+    logMessage("Made it here");
+    seedRandom(static_cast<unsigned>(nextRandom()));
+    loadLevelAssets();
+    createLevelStores();
     for (int i = 0; i < kEnemyTriples; ++i) {
         addEnemy<Mario>();
         addEnemy<MarioBig>();
@@ -97,8 +99,6 @@ World::World(Player* hero) {
     for (int i = 0; i < kBlocks; ++i)
         insertObstacle(48, 48, assets.block);
     obstacles->insert(hero);
-    assets.marioAgain = loadImage("./images/mario", 2);
-    assets.mark = loadImage("./images/mark", 2);
 }
 
 int World::update(Player* hero) {
@@ -108,7 +108,7 @@ int World::update(Player* hero) {
     }
     if (hero->enemiesLeft <= 0) return kWorldCleared;
     if (levelMusic == -1) {
-        levelMusic = assets.level1Sound = loadSound(kLevelMusic);
+        levelMusic = loadLevelMusic();
         setSoundLoop(levelMusic, 1);
         playSound(levelMusic);
     }

@@ -11,11 +11,15 @@ enum WorldResult : int {
     kWorldPlaying = 1,
 };
 
+// Makes the level's empty obstacle store, enemy list, projectile list and effect lists and
+// installs them as the globals obstacles, enemies, projectiles and effects.
+void createLevelStores();
+
 class World {
   public:
-    // Builds the level for the hero: the store, the 60 enemies, 20 walls, 20 blocks and the
-    // hero, all placed by the shared generator after seeding it with its own first result,
-    // so every run builds the same level.
+    // Builds the level for the hero: the level's assets, its stores, then the 60 enemies, 20
+    // walls, 20 blocks and the hero, all placed by the shared generator after seeding it with
+    // its own first result, so every run builds the same level.
     explicit World(Player* hero);
 
     // One game pass: kWorldPlaying, kWorldCleared when every enemy is gone (the pass does
@@ -23,5 +27,5 @@ class World {
     int update(Player* hero);
 
     float soundClock = 0; // ms of game passes towards the periodic taunt
-    int levelMusic = -1;  // loaded by the first game pass
+    int levelMusic = -1;  // the level music's handle, loaded by the first game pass
 };

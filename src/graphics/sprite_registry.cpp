@@ -70,13 +70,10 @@ int facingFrame(float angle) {
 
 } // namespace
 
-int loadImage(const char* path, int mode) {
-    if (mode == 0) {
-        loadBackground(path);
-        return registry.count - 1;
-    }
-    if (mode == 1) return registry.count - 1;
-    return loadNextSprite(path);
+int loadImage(const char* path, ImageLoad mode) {
+    if (mode == ImageLoad::kSprite) return loadNextSprite(path);
+    loadBackground(path);
+    return registry.count - 1;
 }
 
 bool drawSprite(int handle, int worldX, int worldY, int frame, int column) {

@@ -3,11 +3,16 @@
 // world positions into screen positions. Free functions over the one global registry that
 // initPlatform creates and shutdownPlatform releases.
 
-// Loads a picture. Mode 0: path is a whole bitmap file that becomes the background. Mode 1:
-// loads nothing. Any other mode: path is a sprite's base path (".bmp" and ".ini" are added)
-// and the sprite takes the next handle, even when its files are bad. Returns the number of
-// sprites loaded so far minus one: for a sprite load, its handle.
-int loadImage(const char* path, int mode);
+// What loadImage makes of its path; the values are the game's own mode numbers.
+enum class ImageLoad : int {
+    kBackground = 0, // a whole bitmap file, which becomes the background
+    kSprite = 2,     // a sprite's base path (".bmp" and ".ini" are added)
+};
+
+// Loads a picture. A sprite takes the next handle, even when its files are bad; a background
+// replaces the one before. Returns the number of sprites loaded so far minus one: for a
+// sprite load, its handle.
+int loadImage(const char* path, ImageLoad mode);
 
 // Draws cell (frame modulo the sprite's frames, column) with its top-left corner at the world
 // point, clipped to the screen, magenta transparent. False for a bad handle, an unusable

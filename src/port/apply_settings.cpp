@@ -1,6 +1,6 @@
 #include "port/apply_settings.h"
 
-#include "game/assets.h"
+#include "game/asset_tables.h"
 #include "graphics/display.h"
 #include "platform/gamepads.h"
 #include "platform/scancode_table.h"
@@ -36,7 +36,7 @@ ScalingMode scalingMode(Scaling scaling) {
 } // namespace
 
 void applySettings(const Settings& settings, const RunOverrides& overrides) {
-    setMusicFiles({"./sounds/intro.wav", kLevelMusic, "./sounds/outro.wav"});
+    setMusicFiles({kIntroMusic, kLevelMusic, kOutroMusic});
     // At 100 the gain is exactly 1: the sounds play as they are.
     const bool silentMusic = settings.mute || overrides.noMusic;
     setCategoryGain(SoundCategory::kMusic,

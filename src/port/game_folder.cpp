@@ -1,6 +1,6 @@
 #include "port/game_folder.h"
 
-#include "core/asset_table.h"
+#include "game/asset_tables.h"
 #include "platform/executable_folder.h"
 #include "platform/log.h"
 

@@ -136,7 +136,7 @@ class PictureSet : public ::testing::Test {
         openTestDisplay();
         for (const Use& use : kUses) {
             const std::string base = std::string("images/") + use.name;
-            const SpriteInfo info = spriteInfo(loadImage(base.c_str(), 2));
+            const SpriteInfo info = spriteInfo(loadImage(base.c_str(), ImageLoad::kSprite));
             sprites[use.name] = {info.loaded, readPicture(base + ".bmp"), info.spriteWidth,
                                  info.spriteHeight, info.totalFrames};
         }

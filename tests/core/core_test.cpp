@@ -10,7 +10,7 @@
 #include "sound/sound_manager.h"
 
 #include "support/game_folder.h"
-#include "support/release_level.h"
+#include "support/test_level.h"
 #include "support/work_dir.h"
 
 #include <SDL.h>
@@ -133,11 +133,11 @@ TEST_F(CoreTest, TheGameFolderLoadsInOrderAndTheLogMarksEachStage) {
         EXPECT_EQ(sprites, kSprites);
         EXPECT_EQ(sounds, kSounds);
         // Each handle went to the field that names its file.
-        EXPECT_EQ(
-            (std::vector{assets.player, assets.handgun, assets.rifle, assets.pool,
-                         assets.marioAgain, gui.menuSprite, gui.letterFont, gui.digitFont,
-                         assets.meMarioSound, assets.outroSound, introMusic, assets.level1Sound}),
-            (std::vector{5, 16, 17, 24, 28, 31, 34, 35, 1, 2, 20, 21}));
+        EXPECT_EQ((std::vector{assets.player, assets.handgun, assets.rifle, assets.pool,
+                               assets.marioAgain, assets.gui, assets.fontAzV, assets.font09V,
+                               assets.meMarioSound, assets.outroSound, assets.introSound,
+                               assets.level1Sound}),
+                  (std::vector{5, 16, 17, 24, 28, 31, 34, 35, 1, 2, 20, 21}));
     }
 }
 

@@ -12,11 +12,11 @@
 #include "platform/clock.h"
 #include "platform/events.h"
 #include "platform/key_state.h"
-#include "platform/manual_clock.h"
 #include "sound/sound_manager.h"
 
 #include "support/game_folder.h"
 #include "support/sprite_files.h"
+#include "support/test_level.h"
 #include "support/work_dir.h"
 
 #include <AL/al.h>
@@ -56,15 +56,20 @@ void writeSprite(const std::string& name, int width, int height, int frames,
                                  "\nspriteHeight = " + std::to_string(height) + "\n");
 }
 
-// The platform started in a fresh work folder on a manual clock, the title sprites and fonts
-// written and loaded by createGuiTextures, the game's sounds reached through a link, and a
-// hero whose every icon on the display is the test icon.
-class ScreensTest : public ::testing::Test {
+// A test level whose title sprites and fonts are written into its work folder and loaded by
+// createGuiTextures, with the game's sounds reached through a link; the armour, health and
+// handgun pictures are all the test icon.
+class ScreensTest : public LevelTest {
   protected:
-    ScreensTest() {
-        setClockSource(&clock);
-        initPlatform();
+    ScreensTest() : LevelTest(TestLevel::kEmpty, writeScreens) {
         setFramePacing(false);
+        createGuiTextures();
+        // The colour the registry draws for the letter font's frame of a minus sign.
+        drawSprite(assets.fontAzV, 700, 500, '-' - 'A', 0);
+        minus = pixelAt(700, 500);
+        clearScreen(0);
+    }
+    static void writeScreens() {
         std::filesystem::create_directory("images");
         const auto solid = [](std::uint32_t rgb) { return [rgb](int) { return rgb; }; };
         writeSprite("GUI", 4, 4, 1, solid(0x204060));
@@ -73,27 +78,15 @@ class ScreensTest : public ::testing::Test {
         writeSprite("end_screen", 8, 8, 1, solid(0x4080C0));
         writeSprite("fontaz_v", kGlyphWidth, kGlyphHeight, 26, letterColour);
         writeSprite("font09_v", kGlyphWidth, kGlyphHeight, 10, digitColour);
-        writeSprite("icon", 6, 6, 2, [](int frame) { return frame == 0 ? kIconColour : 0xC0C030; });
+        for (const char* name : {"armor", "health", "handgun"})
+            writeSprite(name, 6, 6, 2,
+                        [](int frame) { return frame == 0 ? kIconColour : 0xC0C030; });
         linkGameFolder("sounds");
-        assets.outroSound = loadSound("./sounds/outro.wav");
-        createGuiTextures();
-        icon = loadImage("./images/icon", 2);
-        assets.armor = assets.health = player.weapon->icon = icon;
-        hero = &player;
-        // The colour the registry draws for the letter font's frame of a minus sign.
-        drawSprite(gui.letterFont, 700, 500, '-' - 'A', 0);
-        minus = pixelAt(700, 500);
-        clearScreen(0);
-    }
-    ~ScreensTest() override {
-        hero = nullptr;
-        shutdownPlatform();
-        setClockSource(nullptr);
     }
 
     // Advances the clock by ms and runs the pump: frameTime() becomes ms, queued keys land.
     void pump(double ms) {
-        clock.advance(ms);
+        level.advanceClock(ms);
         pumpMessages();
     }
     // One main-loop pass on the title screens, ms after the previous one, on a black screen.
@@ -140,11 +133,7 @@ class ScreensTest : public ::testing::Test {
                pixelAt(x + 5, y + 5) == displayColour(kIconColour);
     }
 
-    ScopedWorkDir dir;
-    ManualClockSource clock;
-    int icon = -1;
     std::uint16_t minus = 0;
-    Player player;
 };
 
 TEST_F(ScreensTest, MenuKeysMoveOncePerPressWrapBothWaysAndEnterComesBeforeTheWrap) {
@@ -196,8 +185,8 @@ TEST_F(ScreensTest, PlayOpensTheIntroThatRisesAt30PxASecondOnePassBehindUpTo600)
 }
 
 TEST_F(ScreensTest, EscapeOnTheIntroStartsTheGameWithTheKeyUsedUp) {
-    ASSERT_TRUE(soundPlaying(introMusic)) << "the intro music starts with the GUI";
-    EXPECT_TRUE(looping(introMusic));
+    ASSERT_TRUE(soundPlaying(assets.introSound)) << "the intro music starts with the GUI";
+    EXPECT_TRUE(looping(assets.introSound));
     gui.screen = 1;
     passesFor(1020);
     queueKeyEvent(kEscapeKey, true);
@@ -206,16 +195,16 @@ TEST_F(ScreensTest, EscapeOnTheIntroStartsTheGameWithTheKeyUsedUp) {
     EXPECT_EQ(gui.screen, 0);
     EXPECT_EQ(gui.scrollOffset, 0);
     EXPECT_EQ(gui.introClock, 1020.0f) << "the intro shows once a run";
-    EXPECT_FALSE(soundPlaying(introMusic));
+    EXPECT_FALSE(soundPlaying(assets.introSound));
 }
 
 TEST_F(ScreensTest, TheEndScreenLoopsTheOutroRisesTo1300AndEscapeStops) {
     const int music = loadSound("./sounds/level1.wav");
     playSound(music);
-    ASSERT_TRUE(soundPlaying(introMusic) && soundPlaying(music));
+    ASSERT_TRUE(soundPlaying(assets.introSound) && soundPlaying(music));
     startEndScreen();
     EXPECT_EQ(gui.screen, 3);
-    EXPECT_FALSE(soundPlaying(introMusic) || soundPlaying(music));
+    EXPECT_FALSE(soundPlaying(assets.introSound) || soundPlaying(music));
     EXPECT_TRUE(soundPlaying(assets.outroSound) && looping(assets.outroSound));
 
     EXPECT_EQ(passesFor(43000), 0);
@@ -237,7 +226,7 @@ TEST_F(ScreensTest, TextTakesItsFontsIn20PxCellsAtTheScreenPointWhateverTheView)
     setViewCentre(1733, 951);
     drawText(100, 40, "A9 Z0");
     drawText(100, 80, "%i", -7);
-    drawIcon(icon, 50, 60);
+    drawIcon(assets.armor, 50, 60);
     EXPECT_TRUE(shows(100, 40, "A9 Z0"));
     EXPECT_EQ(pixelAt(100 + kGlyphWidth, 40), 0);
     EXPECT_EQ(pixelAt(100, 80), minus) << "a minus is the letter font's frame, folded";

@@ -3,12 +3,13 @@
 #include <vector>
 
 #include "base/random.h"
-#include "core/services.h"
 #include "game/assets.h"
-#include "game_fixture.h"
 #include "graphics/display.h"
 #include "graphics/sprite_registry.h"
 #include "support/sprite_files.h"
+#include "support/test_level.h"
+
+#include <filesystem>
 
 namespace {
 
@@ -32,7 +33,7 @@ struct Scatter {
     double dirXShift;
 };
 
-class EffectsTest : public GameFixture {
+class EffectsTest : public LevelTest {
   protected:
     Effect* makeTop(float life) {
         Effect* node = effectLists.newEffect(Effect(assets.smoke1, 10, 20, 0.5f, -0.25f, 40, life));
@@ -115,18 +116,21 @@ TEST_F(EffectsTest, ExpiryAndRemovalAtEveryPlaceKeepTheRestInOrderAndAZeroFrameA
     EXPECT_EQ(nodesOf(effectLists.top), (std::vector<Effect*>{d}));
 }
 
-// Drawn through the real sprite registry under the dummy video driver.
-class DrawingTest : public EffectsTest {
+// Drawn through the real sprite registry under the dummy video driver, the crater and the
+// first explosion a grid sprite each.
+class DrawingTest : public LevelTest {
   protected:
-    DrawingTest() { initPlatform(); }
-    ~DrawingTest() override { shutdownPlatform(); }
+    DrawingTest() : LevelTest(TestLevel::kEmpty, writeSprites) {}
+    static void writeSprites() {
+        std::filesystem::create_directory("images");
+        writeGridSprite("images/crater", 4, 4, 2, 2);
+        writeGridSprite("images/explosion1", 4, 4, 2, 2);
+    }
 };
 
 TEST_F(DrawingTest, EffectsAreDrawnOnceMoreInTheFrameTheirLifeRunsOut) {
     setFramePacing(false);
     setViewCentre(400, 300); // world and screen coordinates agree
-    writeGridSprite("cells", 4, 4, 2, 2);
-    assets.explosion1 = assets.crater = loadImage("cells", 2);
     clearScreen(0);
     effectLists.addTop(effectLists.newEffect(Effect(assets.explosion1, 10, 10, 0, 0, 0, 0.01f)));
     effectLists.spawnCrater(50, 10);

@@ -4,59 +4,45 @@
 
 #include "collision/obstacle.h"
 #include "game/player.h"
-#include "game_fixture.h"
+#include "support/test_level.h"
 
 #include <cmath>
-#include <memory>
-#include <vector>
 
 namespace {
 
 constexpr float kHero = 1000.0f;
 
 // A level with the hero at (1000, 1000), the view centred on it, and an empty enemy list.
-class EnemyTest : public GameFixture {
+class EnemyTest : public LevelTest {
   protected:
     EnemyTest() {
         player.x = player.y = kHero;
         player.enemiesLeft = 60;
         store.insert(&player);
-        hero = &player;
-        enemies = &list;
-    }
-    ~EnemyTest() override {
-        enemies = nullptr;
-        hero = nullptr;
     }
 
     template <class Kind>
     Kind* spawn(float x, float y) {
         Kind* e = new Kind(x, y);
-        EXPECT_TRUE(list.add(e));
+        EXPECT_TRUE(enemyList.add(e));
         return e;
     }
 
-    void wall(int x, int y, int w, int h) {
-        walls.push_back(std::make_unique<Obstacle>(x, y, w, h, -1));
-        store.insert(walls.back().get());
-    }
+    // A wall of the level's own, freed with it.
+    void wall(int x, int y, int w, int h) { store.insert(new Obstacle(x, y, w, h, -1)); }
 
     // One enemy update of ms of game time, as the game pass gives it.
     void pass(double ms = 100.0) {
         step(ms);
-        list.update(player.x, player.y, kHero, kHero);
+        enemyList.update(player.x, player.y, kHero, kHero);
     }
-
-    Player player;
-    std::vector<std::unique_ptr<Obstacle>> walls;
-    EnemyList list; // goes first: it takes its enemies out of the store beside the walls
 };
 
 TEST_F(EnemyTest, ListRunsNewestFirstAndEnemiesPassThroughEachOther) {
     Mario* oldest = spawn<Mario>(1100, 1000);
     FireMario* older = spawn<FireMario>(1095, 1000);
     FireMario* newest = spawn<FireMario>(1000, 1100);
-    ASSERT_EQ(list.head, newest);
+    ASSERT_EQ(enemyList.head, newest);
     EXPECT_EQ(newest->next, older);
     EXPECT_EQ(older->next, oldest);
     pass();
@@ -83,7 +69,7 @@ TEST_F(EnemyTest, FarEnemiesDoNothingButAreStillRemovedAndScoredWhenDead) {
     farRight->health = 0;
     farUp->health = -5;
     pass();
-    EXPECT_EQ(list.head, edge);
+    EXPECT_EQ(enemyList.head, edge);
     EXPECT_EQ(edge->next, nullptr);
     EXPECT_EQ(store.count, 2);
     EXPECT_EQ(player.score, 270);
@@ -100,7 +86,7 @@ TEST_F(EnemyTest, EnemyShotByTheHeroMovesAndActsOnceMoreBeforeRemoval) {
     ASSERT_EQ(countProjectiles(), 1);
     EXPECT_FLOAT_EQ(projectileList.head->x, 1092.0f);
     EXPECT_FLOAT_EQ(projectileList.head->moveX, -400.0f);
-    EXPECT_EQ(list.head, nullptr);
+    EXPECT_EQ(enemyList.head, nullptr);
     EXPECT_EQ(store.count, 2); // the hero and the fireball
 }
 
@@ -111,7 +97,7 @@ TEST_F(EnemyTest, TouchHurtsTheHeroOncePerPassOfContact) {
         for (int i = 0; i < 3; ++i)
             pass();
         EXPECT_TRUE(e->x > 1046.0f && e->x < 1050.0f); // stopped at the hero each time
-        list.remove(e);
+        enemyList.remove(e);
         return std::make_pair(100 - player.health, 100 - player.armour);
     };
     EXPECT_EQ(runInto(spawn<Mario>(1050, 1000)), std::make_pair(30, 0));
@@ -197,7 +183,7 @@ TEST_F(EnemyTest, EnemyPushedPastAnEdgeIsBackInsideAndInItsCellsAfterItsNextMove
         m->pushX = edge.pushX;
         m->pushY = edge.pushY;
         step(100.0);
-        list.update(player.x, player.y, edge.x, edge.y);
+        enemyList.update(player.x, player.y, edge.x, edge.y);
         EXPECT_GE(m->x, 0.0f);
         EXPECT_GE(m->y, 0.0f);
         EXPECT_LE(m->x + m->width, 2400.0f);
@@ -205,7 +191,7 @@ TEST_F(EnemyTest, EnemyPushedPastAnEdgeIsBackInsideAndInItsCellsAfterItsNextMove
         // Pressed against the edge it was pushed past, not put back where it started.
         EXPECT_EQ(std::fabs(m->x - edge.x) + std::fabs(m->y - edge.y), 10.0f);
         EXPECT_TRUE(inCornerCell(store, *m));
-        list.remove(m);
+        enemyList.remove(m);
     }
 }
 

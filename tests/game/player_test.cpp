@@ -3,17 +3,16 @@
 #include <vector>
 
 #include "base/random.h"
-#include "game_fixture.h"
+#include "support/test_level.h"
 
 namespace {
 
-class PlayerTest : public GameFixture {
+class PlayerTest : public LevelTest {
   protected:
     PlayerTest() {
         step(16);
         store.insert(&player);
     }
-    ~PlayerTest() override { store.remove(&player); }
 
     bool inCell(int cx, int cy) const {
         for (const CellNode* n = store.cellList(cx, cy); n != nullptr; n = n->next)
@@ -33,8 +32,6 @@ class PlayerTest : public GameFixture {
         }
         return shots;
     }
-
-    Player player;
 };
 
 TEST_F(PlayerTest, WalkingStepsForwardResetTheGatheredTimeAndBackwardNever) {

@@ -9,13 +9,18 @@
 #include "collision/obstacle.h"
 #include "game/assets.h"
 #include "game/player.h"
-#include "game_fixture.h"
+#include "support/test_level.h"
 
 namespace {
 
-class ProjectileTest : public GameFixture {
+class ProjectileTest : public LevelTest {
   protected:
     ProjectileTest() { step(16); }
+    // What the test made leaves the store before the level is freed.
+    ~ProjectileTest() override {
+        for (const auto& o : owned)
+            store.remove(o.get());
+    }
 
     template <typename Kind>
     Kind* fire(int ownerKind, float x, float y, float dirX, float dirY) {
@@ -32,6 +37,8 @@ class ProjectileTest : public GameFixture {
         return static_cast<Kind*>(owned.back().get());
     }
     TestEnemy* enemy(float x, float y) { return keep(std::make_unique<TestEnemy>(x, y)); }
+    // A wall or block of the level's own, freed with it.
+    void wall(int x, int y) { store.insert(new Obstacle(x, y, 48, 48, 0)); }
 
     static int countSprite(const Effect* head, int sprite) {
         int n = 0;
@@ -59,7 +66,7 @@ TEST_F(ProjectileTest, WindowAroundTheViewKeepsItsEdgesAndDropsBeyond) {
 }
 
 TEST_F(ProjectileTest, BulletsStopWithSparksAndKillEnemiesOnlyWhenTheHeroFiredThem) {
-    keep(std::make_unique<Obstacle>(130, 80, 48, 48, 0));
+    wall(130, 80);
     TestEnemy* target = enemy(130, 296);
     fire<Bullet>(kKindPlayer, 100, 100, 2, 0); // into the wall
     fire<Bullet>(kKindNone, 100, 300, 2, 0);   // into the enemy: nobody's, so only sparks
@@ -78,21 +85,20 @@ TEST_F(ProjectileTest, BulletsStopWithSparksAndKillEnemiesOnlyWhenTheHeroFiredTh
 }
 
 TEST_F(ProjectileTest, FireballPassesThroughEnemiesAndHurtsTheHeroByTwenty) {
-    auto hero = std::make_unique<Player>();
-    hero->x = 135;
-    hero->y = 90;
-    Player* player = keep(std::move(hero));
+    player.x = 135;
+    player.y = 90;
+    store.insert(&player);
     TestEnemy* between = enemy(115, 96);
     fire<Fireball>(kKindEnemy, 100, 100, 80 * 5, 0); // 2000 px/s, over the enemy in one frame
     projectileList.update(400, 300);
     EXPECT_EQ(between->health, 10);
-    EXPECT_EQ(player->health, 80);
+    EXPECT_EQ(player.health, 80);
     EXPECT_EQ(countProjectiles(), 0);
     EXPECT_EQ(effectLists.top, nullptr) << "a fireball leaves no mark";
 }
 
 TEST_F(ProjectileTest, RocketKillsWhatTheAreaQueryListsWithACraterPerListing) {
-    keep(std::make_unique<Obstacle>(140, 300, 48, 48, 0));
+    wall(140, 300);
     // The rocket strikes the wall from (100, 300); around its centre (116, 316) the query
     // scans cells 0 and 1 across and 2 and 3 down.
     TestEnemy* straddling = enemy(90, 250); // its edges lie in cells (0, 2) and (1, 2)
@@ -117,7 +123,7 @@ TEST_F(ProjectileTest, RocketKillsWhatTheAreaQueryListsWithACraterPerListing) {
 
 TEST_F(ProjectileTest, ProjectileTheFullStoreRefusesIsDroppedAtOnce) {
     for (int i = 0; i < ObstacleStore::kMaxEntries; ++i)
-        keep(std::make_unique<Obstacle>(2000, 2000, 48, 48, 0));
+        wall(2000, 2000);
     ASSERT_EQ(store.count, ObstacleStore::kMaxEntries);
     EXPECT_FALSE(projectileList.add(new Bullet(kKindPlayer, 10, 10, 1, 0)));
     EXPECT_EQ(projectileList.head, nullptr);

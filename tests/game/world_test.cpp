@@ -6,45 +6,34 @@
 #include "core/game_screen.h"
 #include "core/gui.h"
 #include "core/loop_state.h"
-#include "core/services.h"
 #include "game/assets.h"
 #include "game/enemy_list.h"
 #include "game/player.h"
-#include "game_fixture.h"
 #include "graphics/display.h"
 #include "graphics/sprite_registry.h"
 #include "platform/key_state.h"
 #include "sound/sound_manager.h"
 #include "support/game_folder.h"
-#include "support/release_level.h"
+#include "support/test_level.h"
 
 #include <algorithm>
-#include <memory>
 #include <typeinfo>
 #include <vector>
 
 namespace {
 
-class WorldTest : public GameFixture {
+// The whole level of the start-up, with the game's sounds.
+class WorldTest : public LevelTest {
   protected:
-    WorldTest() {
-        initPlatform();
+    WorldTest() : LevelTest(TestLevel::kWorld, [] { linkGameFolder("sounds"); }) {
         setFramePacing(false);
-        linkGameFolder("sounds");
-        assets.meMarioSound = loadSound("./sounds/memario.wav");
-        assets.outroSound = loadSound("./sounds/outro.wav");
-        hero = &player;
-        world = std::make_unique<World>(&player);
     }
-    ~WorldTest() override {
-        releaseLevel();
-        hero = nullptr;
-        shutdownPlatform();
-    }
+
+    World* world() const { return level.world(); }
 
     int pass(double ms = 16) {
         step(ms);
-        return world->update(&player);
+        return world()->update(&player);
     }
 
     // Every stored object's place, in store order.
@@ -54,9 +43,6 @@ class WorldTest : public GameFixture {
             placed.emplace_back(obstacles->entries[i]->x, obstacles->entries[i]->y);
         return placed;
     }
-
-    Player player;
-    std::unique_ptr<World> world;
 };
 
 TEST_F(WorldTest, TheLevelHoldsSixtyEnemiesTwentyWallsTwentyBlocksAndTheHeroLast) {
@@ -84,9 +70,7 @@ TEST_F(WorldTest, TheLevelHoldsSixtyEnemiesTwentyWallsTwentyBlocksAndTheHeroLast
 
 TEST_F(WorldTest, EveryBuildFromTheGeneratorsStartGivesTheSameLevel) {
     const auto first = places();
-    releaseLevel();
-    seedRandom(1);
-    world = std::make_unique<World>(&player);
+    level.rebuildWorld();
     EXPECT_EQ(places(), first);
     // The build seeds the generator with its own first result, then draws y before x.
     seedRandom(1);
@@ -124,7 +108,7 @@ TEST_F(WorldTest, TheViewFollowsTheHerosCornerAndAHeroPastTheEdgesIsPutBackAndRe
 
 TEST_F(WorldTest, TheLevelMusicStartsOnceAndTheTauntPlaysAfterTenSecondsOfPasses) {
     EXPECT_EQ(pass(250), 1);
-    EXPECT_TRUE(soundPlaying(world->levelMusic));
+    EXPECT_TRUE(soundPlaying(world()->levelMusic));
     const int sounds = soundManager().count;
     for (int i = 2; i < 40; ++i) {
         pass(250);
@@ -136,7 +120,6 @@ TEST_F(WorldTest, TheLevelMusicStartsOnceAndTheTauntPlaysAfterTenSecondsOfPasses
 }
 
 TEST_F(WorldTest, WithNoEnemyLeftThePassOnlyStartsTheEndScreen) {
-    gameScreen.world = world.get();
     for (int left : {0, -2}) {
         gui.screen = kScreenMenu;
         player.enemiesLeft = left;
@@ -145,10 +128,9 @@ TEST_F(WorldTest, WithNoEnemyLeftThePassOnlyStartsTheEndScreen) {
         EXPECT_EQ(gameScreen.updateGame(), kLoopTitles);
         EXPECT_EQ(gui.screen, kScreenEnd);
         EXPECT_TRUE(soundPlaying(assets.outroSound));
-        EXPECT_EQ(world->levelMusic, -1);
+        EXPECT_EQ(world()->levelMusic, -1);
         EXPECT_EQ(player.x, 100.0f);
     }
-    gameScreen.world = nullptr;
 }
 
 TEST_F(WorldTest, EscapeEndsThePassAfterTheEnemiesMovedAndBeforeTheHero) {

@@ -95,8 +95,8 @@ int main(int argc, char** argv) {
     openTestDisplay();
     if (!coverScreenWithWindow("Quorvish Blemp by Tallowfork"))
         return std::fprintf(stderr, "game window not found\n"), 1;
-    loadImage("floor.bmp", 0);
-    const int box = loadImage("box", 2);
+    loadImage("floor.bmp", ImageLoad::kBackground);
+    const int box = loadImage("box", ImageLoad::kSprite);
     setViewCentre(400, 300);
     std::string fault = "never checked";
     Grab screen;

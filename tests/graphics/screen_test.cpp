@@ -74,7 +74,7 @@ TEST_F(Display, ColoursSharingTheKeysSixteenBitValueAreTransparent) {
 
 TEST_F(Registry, FramesWrapModuloTheRowsAndAColumnBeyondTheBitmapDrawsNothing) {
     writeGridSprite("walker", 8, 8, 4, 2);
-    const int walker = loadImage("walker", 2);
+    const int walker = loadImage("walker", ImageLoad::kSprite);
     const struct { int frame, column, row; } cases[] = {{5, 0, 1}, {-1, 0, 1}, {-6, 1, 2}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.frame);
@@ -88,7 +88,7 @@ TEST_F(Registry, FramesWrapModuloTheRowsAndAColumnBeyondTheBitmapDrawsNothing) {
 
 TEST_F(Registry, FacingPicksTheSectorThatStartsAtItsBound) {
     writeGridSprite("turner", 2, 2, 16, 1);
-    const int turner = loadImage("turner", 2);
+    const int turner = loadImage("turner", ImageLoad::kSprite);
     const struct {
         float angle;
         int frame;
@@ -108,8 +108,8 @@ TEST_F(Registry, ALaterBackgroundReplacesTheEarlierAndBlackLiesOutsideIt) {
     };
     writePicture("first.bmp", 800, 600, [](int, int) { return 0x0000FFu; });
     writePicture("floor.bmp", 1000, 800, floor);
-    EXPECT_EQ(loadImage("first.bmp", 0), -1); // a background takes no handle
-    loadImage("floor.bmp", 0);
+    EXPECT_EQ(loadImage("first.bmp", ImageLoad::kBackground), -1); // a background takes no handle
+    loadImage("floor.bmp", ImageLoad::kBackground);
     setViewCentre(500, 400);
     drawBackground();
     EXPECT_EQ(pixelAt(0, 0), displayColour(floor(100, 100)));
@@ -129,7 +129,7 @@ TEST_F(Registry, CellsDrawAsTheCopyOfTheirPartOfTheWholeBitmap) {
     writeFile("odd.ini", "totalFrames = 5\nspriteWidth = 6\nspriteHeight = 5\n");
     const std::uint16_t ground = displayColour(0x204080);
     clearScreen(ground);
-    const int odd = loadImage("odd", 2);
+    const int odd = loadImage("odd", ImageLoad::kSprite);
     ASSERT_TRUE(std::all_of(backBufferPixels(), backBufferPixels() + 800 * 600,
                             [&](std::uint16_t p) { return p == ground; }))
         << "readying the cells left a mark";
@@ -180,7 +180,7 @@ TEST_F(Registry, TheFloorPassLeavesNothingOfTheFrameBefore) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         createRegistry();
-        if (c.file != nullptr) loadImage(c.file, 0);
+        if (c.file != nullptr) loadImage(c.file, ImageLoad::kBackground);
         setViewCentre(c.centreX, c.centreY);
         clearScreen(displayColour(0x808080)); // the frame before
         drawBackground();
@@ -198,14 +198,14 @@ TEST_F(Registry, TheFloorPassLeavesNothingOfTheFrameBefore) {
 
 TEST_F(Registry, FailedLoadsTakeHandlesUpToTheCapacity) {
     writeGridSprite("good", 4, 4, 1, 1);
-    EXPECT_EQ(loadImage("good", 2), 0);
-    EXPECT_EQ(loadImage("missing", 2), 1);
-    EXPECT_EQ(loadImage("good", 2), 2);
+    EXPECT_EQ(loadImage("good", ImageLoad::kSprite), 0);
+    EXPECT_EQ(loadImage("missing", ImageLoad::kSprite), 1);
+    EXPECT_EQ(loadImage("good", ImageLoad::kSprite), 2);
     EXPECT_FALSE(drawSprite(1, 0, 0, 0, 0));
     EXPECT_TRUE(drawSprite(2, 0, 0, 0, 0));
     for (int i = 3; i < kRegistryCapacity; ++i)
-        ASSERT_EQ(loadImage("missing", 2), i);
-    EXPECT_EQ(loadImage("good", 2), -1);
+        ASSERT_EQ(loadImage("missing", ImageLoad::kSprite), i);
+    EXPECT_EQ(loadImage("good", ImageLoad::kSprite), -1);
     EXPECT_EQ(spriteCount(), kRegistryCapacity);
     const std::string log = readFile(kLogFileName);
     EXPECT_NE(log.find("no room for another sprite"), std::string::npos);
