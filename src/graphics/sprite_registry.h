@@ -11,7 +11,7 @@ enum class ImageLoad : int {
 
 // Loads a picture. A sprite takes the next handle, even when its files are bad; a background
 // replaces the one before. Returns the number of sprites loaded so far minus one: for a
-// sprite load, its handle.
+// sprite load, its handle; -1, with a log line, for a sprite once the registry is full.
 int loadImage(const char* path, ImageLoad mode);
 
 // Draws cell (frame modulo the sprite's frames, column) with its top-left corner at the world
@@ -35,8 +35,8 @@ void getViewCentre(int& outX, int& outY);
 // Releases the background and every loaded sprite.
 void releaseRegistry();
 
-// Empties the registry: no sprites, no background, the view (0, 0) to (800, 600). Called by
-// initPlatform; earlier sprites must have been released.
+// Releases what the registry held, then empties it: no sprites, no background, the view
+// (0, 0) to (800, 600). Called by initPlatform.
 void createRegistry();
 
 // The registry never holds more sprites than this; later sprite loads are refused.
